@@ -14,17 +14,16 @@ public:
     virtual ~GameUi() = default;
 
     // A message the player reads; returns when it is closed (or closes itself).
-    virtual void ShowNotice(const std::string &message, const std::string &title,
-                            int fontSize) = 0;
+    virtual void ShowNotice(const std::string &message, const std::string &title, int fontSize) = 0;
     // A yes/no question; true when the player answered "はい".
     virtual bool AskQuestion(const std::string &message, const std::string &title,
                              int fontSize) = 0;
 
     // Screens that a rule opens modally in the middle of its work.
-    virtual void ChooseCamp(Game &game) = 0;          // 合宿地決定 (April and August)
-    virtual void ShowScoutResult(Game &game) = 0;     // June announcement of a scouting result
-    virtual void DismissAtRenewal(Game &game) = 0;    // contract renewal at the year end
-    virtual void PlayNextRound(Game &game) = 0;       // a further tournament round the same day
+    virtual void ChooseCamp(Game &game) = 0;        // 合宿地決定 (April and August)
+    virtual void ShowScoutResult(Game &game) = 0;   // June announcement of a scouting result
+    virtual void DismissAtRenewal(Game &game) = 0;  // contract renewal at the year end
+    virtual void PlayNextRound(Game &game) = 0;     // a further tournament round the same day
 };
 
 }  // namespace tk

@@ -19,7 +19,9 @@ int RoundAway(double x) {
     return 0;
 }
 
-int RoundDown(double x) { return static_cast<int>(std::floor(x)); }
+int RoundDown(double x) {
+    return static_cast<int>(std::floor(x));
+}
 
 int RandomRange(Rng &rng, int high, int low) {
     return RoundEven(rng.Uniform() * (high - low) + low);

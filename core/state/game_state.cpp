@@ -5,12 +5,12 @@ namespace tk {
 
 std::uint8_t &PlayerRecord::Level(int skill) {
     switch (skill) {
-    case 0: return Condition;
-    case 7: return Style;
-    case 8: return Growth;
-    case 9: return SpareLevels[0];
-    case 10: return SpareLevels[1];
-    default: return Skill[static_cast<std::size_t>(skill - 1)];
+        case 0: return Condition;
+        case 7: return Style;
+        case 8: return Growth;
+        case 9: return SpareLevels[0];
+        case 10: return SpareLevels[1];
+        default: return Skill[static_cast<std::size_t>(skill - 1)];
     }
 }
 

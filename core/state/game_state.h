@@ -7,16 +7,16 @@
 
 namespace tk {
 
-inline constexpr int kPlayerSlots = 21;     // Players(0..20); the game uses 0..19
-inline constexpr int kSquadSlots = 20;      // slots the rules look at
-inline constexpr int kCoachSlots = 11;      // Coaches(0..10); 0 is never used
-inline constexpr int kCategories = 6;       // 練習, 地区, 関東, 全国, 海外, 総合
+inline constexpr int kPlayerSlots = 21;  // Players(0..20); the game uses 0..19
+inline constexpr int kSquadSlots = 20;   // slots the rules look at
+inline constexpr int kCoachSlots = 11;   // Coaches(0..10); 0 is never used
+inline constexpr int kCategories = 6;    // 練習, 地区, 関東, 全国, 海外, 総合
 inline constexpr int kCandidateSlots = 5;
-inline constexpr int kLotSlots = 10;        // Facilities(0..9); lots 0..8 are used
+inline constexpr int kLotSlots = 10;  // Facilities(0..9); lots 0..8 are used
 inline constexpr int kLots = 9;
-inline constexpr int kCalendarWeeks = 4801; // week numbers 0..4800, 100 years
+inline constexpr int kCalendarWeeks = 4801;  // week numbers 0..4800, 100 years
 inline constexpr int kLastWeek = 4800;
-inline constexpr int kSkillCount = 11;      // skill indices 0..10
+inline constexpr int kSkillCount = 11;  // skill indices 0..10
 inline constexpr int kSponsorCount = 7;
 
 // Flags are stored as 16-bit values, -1 for true and 0 for false.
@@ -27,17 +27,17 @@ inline constexpr std::int16_t kFalse = 0;
 struct PlayerRecord {
     std::uint8_t FamilyName = 0;  // 0 = empty slot
     std::uint8_t FirstName = 0;
-    std::uint8_t Condition = 0;   // skill index 0
-    std::array<std::uint8_t, 6> Skill{};  // skill indices 1..6
-    std::uint8_t Style = 0;       // skill index 7: 1 = 前衛
-    std::uint8_t Growth = 0;      // skill index 8
+    std::uint8_t Condition = 0;                 // skill index 0
+    std::array<std::uint8_t, 6> Skill{};        // skill indices 1..6
+    std::uint8_t Style = 0;                     // skill index 7: 1 = 前衛
+    std::uint8_t Growth = 0;                    // skill index 8
     std::array<std::uint8_t, 2> SpareLevels{};  // skill indices 9, 10
     std::array<std::uint8_t, kSkillCount> Experience{};
     std::uint8_t PracticeSlot = 0;  // 0 = whole-team practice, 1..3 = individual place
     std::int16_t BirthYear = 0;
     std::int32_t Salary = 0;
-    std::uint8_t Order = 0;       // regular 1..5, 0 = not a regular
-    std::uint8_t SignMark = 0;    // candidates: 1 = marked for signing
+    std::uint8_t Order = 0;     // regular 1..5, 0 = not a regular
+    std::uint8_t SignMark = 0;  // candidates: 1 = marked for signing
 
     bool Occupied() const { return FamilyName != 0; }
 
@@ -92,9 +92,9 @@ struct FacilityRecord {
 };
 
 struct SponsorStateRecord {
-    std::array<std::uint8_t, 3> Contract{};              // [1], [2]: sponsor numbers
-    std::array<std::int16_t, 8> KeptThisYear{};         // flags by sponsor number
-    std::array<std::int16_t, 8> Unlocked{};             // flags by sponsor number
+    std::array<std::uint8_t, 3> Contract{};      // [1], [2]: sponsor numbers
+    std::array<std::int16_t, 8> KeptThisYear{};  // flags by sponsor number
+    std::array<std::int16_t, 8> Unlocked{};      // flags by sponsor number
 
     bool operator==(const SponsorStateRecord &) const = default;
 };

@@ -21,8 +21,8 @@ public:
     };
 
     std::vector<Message> messages;
-    std::deque<bool> answers;      // next answers to questions, front first
-    bool defaultAnswer = false;    // when the queue is empty
+    std::deque<bool> answers;    // next answers to questions, front first
+    bool defaultAnswer = false;  // when the queue is empty
 
     // What the screens a rule opens do; by default they do nothing and are counted.
     std::function<void(Game &)> onChooseCamp;
@@ -35,8 +35,7 @@ public:
         messages.push_back({message, title, fontSize, false});
     }
 
-    bool AskQuestion(const std::string &message, const std::string &title,
-                     int fontSize) override {
+    bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override {
         messages.push_back({message, title, fontSize, true});
         if (answers.empty()) return defaultAnswer;
         bool a = answers.front();

@@ -57,7 +57,13 @@ std::optional<std::string> Cp932ToUtf8(std::string_view bytes) {
 
 std::optional<std::string> Utf8ToCp932(std::string_view text) {
     if (text.empty()) return std::string();
-    return Convert("CP932", "UTF-8", text);
+    auto bytes = Convert("CP932", "UTF-8", text);
+    // iconv also writes a few look-alikes (¥ as \, − as －, 〜 as ～) that read back as
+    // another character; a saved name must load as it was typed, so those are refused.
+    if (!bytes) return std::nullopt;
+    const auto back = Convert("UTF-8", "CP932", *bytes);
+    if (!back || *back != text) return std::nullopt;
+    return bytes;
 }
 
 std::string FirstUnwritableCharacter(std::string_view text) {

@@ -13,7 +13,8 @@ namespace tk {
 std::optional<std::string> Cp932ToUtf8(std::string_view bytes);
 
 // UTF-8 to code page 932 bytes. Nothing when the text is not valid UTF-8 or holds a
-// character that code page 932 cannot write; it is never replaced by a stand-in.
+// character that code page 932 cannot write so that it reads back the same; it is never
+// replaced by a stand-in.
 std::optional<std::string> Utf8ToCp932(std::string_view text);
 
 // The first character of a UTF-8 text that code page 932 cannot write, for messages;

@@ -1,0 +1,98 @@
+// The game-speed setting: opens on the stored speed, "OK" stores, "キャンセル" never does.
+#include <QRadioButton>
+#include <QTest>
+
+#include "core/state/game_state.h"
+#include "tests/ui/modal_helper.h"
+#include "tests/ui/ui_test_registry.h"
+#include "ui/shell/SetWIn.h"
+
+using namespace tk;
+using namespace tk::test;
+
+class tst_SetWIn : public QObject {
+    Q_OBJECT
+
+    // Opens the dialog on `stored`, clicks `option` (if any) then `button`; returns FastMode.
+    static int Run(std::int16_t stored, const QString &option, const QString &button) {
+        Settings settings;
+        settings.FastMode = stored;
+        SetWIn dialog(settings);
+        ModalAnswerer answer([&](QWidget *modal) {
+            if (!option.isEmpty()) ClickButton(modal, option);
+            ClickButton(modal, button);
+        });
+        dialog.exec();
+        if (!answer.Closed() || answer.TimedOut()) return 99;
+        return settings.FastMode;
+    }
+
+private slots:
+    void cleanup() {
+        const QStringList leaked = LeakedWindows();
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+    }
+
+    void opensOnTheStoredSpeed_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<bool>("fast");
+        QTest::newRow("fast") << -1 << true;
+        QTest::newRow("normal") << 0 << false;
+        QTest::newRow("any other value reads as normal") << 1 << false;
+    }
+
+    void opensOnTheStoredSpeed() {
+        QFETCH(int, stored);
+        QFETCH(bool, fast);
+        Settings settings;
+        settings.FastMode = static_cast<std::int16_t>(stored);
+        SetWIn dialog(settings);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("ゲーム進行速度設定"));
+        QCOMPARE(dialog.FastOption()->isChecked(), fast);
+        QCOMPARE(dialog.NormalOption()->isChecked(), !fast);
+    }
+
+    void okStoresTheChoice_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<int>("expected");
+        QTest::newRow("normal to fast") << 0 << QStringLiteral("高速") << -1;
+        QTest::newRow("fast to normal") << -1 << QStringLiteral("普通") << 0;
+        QTest::newRow("fast kept") << -1 << QString() << -1;
+        QTest::newRow("other value stored as normal") << 1 << QString() << 0;
+    }
+
+    void okStoresTheChoice() {
+        QFETCH(int, stored);
+        QFETCH(QString, option);
+        QFETCH(int, expected);
+        QCOMPARE(Run(static_cast<std::int16_t>(stored), option, QStringLiteral("OK")), expected);
+    }
+
+    void cancelLeavesTheSpeed_data() {
+        QTest::addColumn<int>("stored");
+        QTest::addColumn<QString>("option");
+        QTest::newRow("normal, fast clicked") << 0 << QStringLiteral("高速");
+        QTest::newRow("fast, normal clicked") << -1 << QStringLiteral("普通");
+    }
+
+    void cancelLeavesTheSpeed() {
+        QFETCH(int, stored);
+        QFETCH(QString, option);
+        QCOMPARE(Run(static_cast<std::int16_t>(stored), option, QStringLiteral("キャンセル")),
+                 stored);
+    }
+
+    void clickingAnOptionChangesTheHeldChoice() {
+        Settings settings;
+        SetWIn dialog(settings);
+        dialog.show();
+        ClickButton(&dialog, QStringLiteral("高速"));
+        QCOMPARE(dialog.Choice(), std::int16_t{-1});
+        QCOMPARE(settings.FastMode, std::int16_t{0});  // not before "OK"
+    }
+};
+
+TK_UI_TEST(tst_SetWIn);
+
+#include "tst_SetWIn.moc"

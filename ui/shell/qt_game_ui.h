@@ -1,0 +1,52 @@
+// The player interface of the rules, answered with the game's real dialogs and screens.
+#pragma once
+
+#include <functional>
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/rules/game_ui.h"
+
+namespace tk {
+
+class QtGameUi : public GameUi {
+public:
+    // What a screen that a rule opens mid-work does; the application plugs the screens in.
+    using ScreenHook = std::function<void(Game &)>;
+
+    // Dialogs open over `parent` (usually the main screen) unless a modal screen is
+    // showing, in which case they open over that one.
+    explicit QtGameUi(QWidget *parent = nullptr) : parent_(parent) {}
+
+    void SetParent(QWidget *parent) { parent_ = parent; }
+    // The window the next notice or question opens over.
+    QWidget *DialogParent() const;
+
+    void ShowNotice(const std::string &message, const std::string &title, int fontSize) override;
+    bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override;
+
+    // Each screen does nothing until its hook is set.
+    void SetChooseCamp(ScreenHook hook) { chooseCamp_ = std::move(hook); }
+    void SetShowScoutResult(ScreenHook hook) { showScoutResult_ = std::move(hook); }
+    void SetDismissAtRenewal(ScreenHook hook) { dismissAtRenewal_ = std::move(hook); }
+    void SetPlayNextRound(ScreenHook hook) { playNextRound_ = std::move(hook); }
+
+    void ChooseCamp(Game &game) override { Run(chooseCamp_, game); }
+    void ShowScoutResult(Game &game) override { Run(showScoutResult_, game); }
+    void DismissAtRenewal(Game &game) override { Run(dismissAtRenewal_, game); }
+    void PlayNextRound(Game &game) override { Run(playNextRound_, game); }
+
+private:
+    static void Run(const ScreenHook &hook, Game &game) {
+        if (hook) hook(game);
+    }
+
+    QPointer<QWidget> parent_;
+    ScreenHook chooseCamp_;
+    ScreenHook showScoutResult_;
+    ScreenHook dismissAtRenewal_;
+    ScreenHook playNextRound_;
+};
+
+}  // namespace tk

@@ -1,6 +1,9 @@
 // Yearly events and match entries in the calendar.
 #include "core/rules/events.h"
 
+#include "core/rules/camp_rules.h"
+#include "core/rules/game.h"
+#include "core/rules/grounds_rules.h"
 #include "core/rules/lookups.h"
 
 namespace tk {
@@ -29,6 +32,32 @@ std::string GyoziName(const GameState &s, int n) {
         case 21: return s.Candidates[0].FamilyName != 0 ? "スカウト結果発表" : "なし";
         default: return "なし";
     }
+}
+
+void GyoziAct(Game &game) {
+    GameState &s = game.state;
+    switch (WeekOfYear(s.WeekCount)) {
+        case 15:
+        case 31: game.ui.ChooseCamp(game); break;
+        case 17:
+        case 18:
+        case 33:
+        case 34: RunCampPractice(game); break;
+        case 19:
+        case 35:
+            // The last camp day: the camp's class applies to its own three weeks only.
+            RunCampPractice(game);
+            s.CampSessions = 0;
+            break;
+        case 21:
+            if (s.Candidates[0].FamilyName != 0) game.ui.ShowScoutResult(game);
+            break;
+        default: break;
+    }
+}
+
+void IventAct(Game &game) {
+    FinishConstructions(game, game.state.WeekCount);
 }
 
 }  // namespace tk

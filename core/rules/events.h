@@ -20,4 +20,7 @@ std::string GyoziName(const GameState &s, int n);
 // Carries out the event of the current week (camp choice, camp practice, scouting result).
 void GyoziAct(Game &game);
 
+// The weekly completion of the buildings due in the current week.
+void IventAct(Game &game);
+
 }  // namespace tk

@@ -1,0 +1,157 @@
+// The title screen.
+#include "ui/screens/BeginForm.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "ui/shell/SetWIn.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/messages.h"
+
+namespace tk {
+
+namespace {
+
+QString Shown(const std::string &text) {
+    return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QLabel *Heading(const QString &text) {
+    auto *label = new QLabel(text);
+    QFont f = label->font();
+    f.setPointSize(13);
+    f.setBold(true);
+    label->setFont(f);
+    label->setAlignment(Qt::AlignCenter);
+    return label;
+}
+
+}  // namespace
+
+BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
+    setWindowTitle(QStringLiteral("テニス監督"));
+    setObjectName(QStringLiteral("BeginForm"));
+    setStyleSheet(
+        QStringLiteral("#BeginForm { background: #FFFFC0; }"
+                       "QLabel#Prev { background: white; border: 1px solid #A0A070; padding: 4px; }"
+                       "QPushButton { padding: 6px 14px; }"));
+
+    auto *title = new QLabel(QStringLiteral("テニス監督"));
+    QFont tf = title->font();
+    tf.setPointSize(28);
+    tf.setBold(true);
+    title->setFont(tf);
+    title->setAlignment(Qt::AlignCenter);
+    title->setStyleSheet(QStringLiteral("color: #205020; padding: 8px;"));
+
+    auto *slotGrid = new QGridLayout;
+    slotGrid->addWidget(Heading(QStringLiteral("～はじめる～")), 0, 0, 1, 4);
+    auto *eraseRow = new QHBoxLayout;
+    for (int n = 0; n < 4; ++n) {
+        auto *open = new QPushButton(QStringLiteral("データ%1").arg(n + 1));
+        open->setObjectName(QStringLiteral("SaveData%1").arg(n));
+        auto *prev = new QLabel;
+        prev->setObjectName(QStringLiteral("Prev"));
+        prev->setMinimumSize(170, 70);
+        prev->setAlignment(Qt::AlignCenter);
+        auto *erase = new QPushButton(QStringLiteral("データ%1を消す").arg(n + 1));
+        erase->setObjectName(QStringLiteral("EraseDatas%1").arg(n));
+        slotGrid->addWidget(open, 1, n);
+        slotGrid->addWidget(prev, 2, n);
+        eraseRow->addWidget(erase);
+        saveData_[static_cast<std::size_t>(n)] = open;
+        prev_[static_cast<std::size_t>(n)] = prev;
+        erase_[static_cast<std::size_t>(n)] = erase;
+        connect(open, &QPushButton::clicked, this, [this, n] { OpenSlot(n); });
+        connect(erase, &QPushButton::clicked, this, [this, n] { EraseSlot(n); });
+    }
+
+    settings_ = new QPushButton(QStringLiteral("ゲーム設定"));
+    quit_ = new QPushButton(QStringLiteral("終了"));
+    connect(settings_, &QPushButton::clicked, this, &BeginForm::OpenSettings);
+    connect(quit_, &QPushButton::clicked, this, [this] { app_.Quit(); });
+    auto *endRow = new QHBoxLayout;
+    endRow->addStretch();
+    endRow->addWidget(settings_);
+    endRow->addWidget(quit_);
+    endRow->addStretch();
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(title);
+    layout->addLayout(slotGrid);
+    layout->addSpacing(12);
+    layout->addWidget(Heading(QStringLiteral("～データを消す～")));
+    layout->addLayout(eraseRow);
+    layout->addSpacing(12);
+    layout->addWidget(Heading(QStringLiteral("～終了する～")));
+    layout->addLayout(endRow);
+    layout->setContentsMargins(24, 16, 24, 20);
+}
+
+void BeginForm::Refresh() {
+    // The settings file is read once; afterwards the record in memory is newer than the
+    // file (the speed may have been changed in a game), and "終了" writes it.
+    if (!settingsLoaded_) {
+        app_.GameSettings() = app_.Store().LoadSettings();
+        settingsLoaded_ = true;
+    }
+    app_.GameSettings().Version = kSettingsVersion;
+    for (int n = 0; n < 4; ++n) {
+        const SlotInfo info = app_.Store().InspectSlot(n);
+        state_[static_cast<std::size_t>(n)] = static_cast<int>(info.State);
+        prev_[static_cast<std::size_t>(n)]->setText(Shown(info.Summary));
+        prev_[static_cast<std::size_t>(n)]->setToolTip(QString::fromStdString(info.Reason));
+    }
+}
+
+void BeginForm::OpenSlot(int slot) {
+    app_.GameSettings().CurrentSlot = static_cast<std::uint8_t>(slot);
+    const auto state = static_cast<SlotState>(state_[static_cast<std::size_t>(slot)]);
+    if (state == SlotState::Damaged) {
+        const SlotInfo info = app_.Store().InspectSlot(slot);
+        ShowNotice(QStringLiteral("データ%1は壊れているため読み込めません。\r%2")
+                       .arg(slot + 1)
+                       .arg(QString::fromStdString(info.Reason)),
+                   QString(), 12, this);
+        return;
+    }
+    if (state == SlotState::Occupied) {
+        if (!AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12, this)) return;
+        if (app_.ContinueGame())
+            hide();
+        else
+            Refresh();
+        return;
+    }
+    app_.ShowNewGame();
+    hide();
+}
+
+void BeginForm::EraseSlot(int slot) {
+    if (!AskQuestion(QStringLiteral("本当にデータを消しますか？"), QString(), 12, this)) return;
+    const Status erased = app_.Store().EraseSlot(slot);
+    if (!erased) {
+        ShowNotice(QStringLiteral("データ%1を消せませんでした。\r%2")
+                       .arg(slot + 1)
+                       .arg(QString::fromStdString(erased.Reason())),
+                   QString(), 12, this);
+    }
+    Refresh();
+}
+
+void BeginForm::OpenSettings() {
+    SetWIn dialog(app_.GameSettings(), this);
+    dialog.exec();
+}
+
+void BeginForm::closeEvent(QCloseEvent *event) {
+    // Only "終了" ends the program from here, so the settings are always written.
+    event->ignore();
+}
+
+}  // namespace tk

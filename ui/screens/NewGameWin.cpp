@@ -1,0 +1,111 @@
+// The new-game screen.
+#include "ui/screens/NewGameWin.h"
+
+#include <QCloseEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QValidator>
+
+#include "core/state/shift_jis.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/messages.h"
+
+namespace tk {
+
+namespace {
+
+// Names are saved in code page 932: a character it cannot write is refused as it is typed,
+// instead of being lost when the game is saved.
+class SavableNameValidator : public QValidator {
+public:
+    using QValidator::QValidator;
+    State validate(QString &input, int &) const override {
+        return FirstUnwritableCharacter(input.toStdString()).empty() ? Acceptable : Invalid;
+    }
+};
+
+}  // namespace
+
+NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
+    setWindowTitle(QStringLiteral("チーム名・監督名を決めてください。"));
+    setObjectName(QStringLiteral("NewGameWin"));
+    setStyleSheet(QStringLiteral("#NewGameWin { background: #FFFFC0; }"));
+
+    auto *form = new QFormLayout;
+    const QString labels[] = {QStringLiteral("チーム名"), QStringLiteral("監督名")};
+    for (int i = 0; i < 2; ++i) {
+        auto *edit = new QLineEdit;
+        edit->setObjectName(QStringLiteral("NameText%1").arg(i));
+        edit->setMaxLength(kMaxNameLength);
+        edit->setValidator(new SavableNameValidator(edit));
+        edit->setMinimumWidth(220);
+        QFont f = edit->font();
+        f.setPointSize(14);
+        edit->setFont(f);
+        nameText_[static_cast<std::size_t>(i)] = edit;
+        form->addRow(labels[i], edit);
+    }
+
+    start_ = new QPushButton(QStringLiteral("はじめる！"));
+    close_ = new QPushButton(QStringLiteral("閉じる"));
+    start_->setDefault(true);
+    connect(start_, &QPushButton::clicked, this, &NewGameWin::Start);
+    connect(close_, &QPushButton::clicked, this, &NewGameWin::Back);
+    connect(nameText_[1], &QLineEdit::returnPressed, this, &NewGameWin::Start);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(start_);
+    buttons->addWidget(close_);
+
+    auto *hint = new QLabel(QStringLiteral("（%1文字まで）").arg(kMaxNameLength));
+    hint->setAlignment(Qt::AlignRight);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addLayout(form);
+    layout->addWidget(hint);
+    layout->addLayout(buttons);
+    layout->setContentsMargins(24, 20, 24, 16);
+}
+
+void NewGameWin::Reset() {
+    leaving_ = false;
+    for (QLineEdit *edit : nameText_) edit->clear();
+    nameText_[0]->setFocus();
+}
+
+void NewGameWin::Start() {
+    const QString team = nameText_[0]->text();
+    const QString manager = nameText_[1]->text();
+    if (team.isEmpty()) {
+        ShowNotice(QStringLiteral("チーム名を入れてください。"), QString(), 12, this);
+        return;
+    }
+    if (manager.isEmpty()) {
+        ShowNotice(QStringLiteral("監督名を入れてください。"), QString(), 12, this);
+        return;
+    }
+    leaving_ = true;
+    hide();
+    app_.BeginNewGame(team, manager);
+}
+
+void NewGameWin::Back() {
+    leaving_ = true;
+    hide();
+    app_.ShowTitle();
+}
+
+void NewGameWin::closeEvent(QCloseEvent *event) {
+    // The window frame's close box goes back to the title screen like "閉じる".
+    if (!leaving_) {
+        event->ignore();
+        Back();
+    }
+}
+
+}  // namespace tk

@@ -1,0 +1,44 @@
+// The new-game screen: team name and manager name.
+#pragma once
+
+#include <array>
+
+#include <QWidget>
+
+class QLineEdit;
+class QPushButton;
+
+namespace tk {
+
+class GameApp;
+
+class NewGameWin : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit NewGameWin(GameApp &app, QWidget *parent = nullptr);
+
+    // Longest name accepted, in characters.
+    static constexpr int kMaxNameLength = 12;
+
+    void Reset();
+
+    QLineEdit *NameText(int i) const { return nameText_[static_cast<std::size_t>(i)]; }
+    QPushButton *StartButton() const { return start_; }
+    QPushButton *CloseButton() const { return close_; }
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+
+private:
+    void Start();
+    void Back();
+
+    GameApp &app_;
+    std::array<QLineEdit *, 2> nameText_{};
+    QPushButton *start_ = nullptr;
+    QPushButton *close_ = nullptr;
+    bool leaving_ = false;
+};
+
+}  // namespace tk

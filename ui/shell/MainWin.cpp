@@ -1,0 +1,467 @@
+// The main screen: layout, the full redraw, the command bar and the week loop.
+#include "ui/shell/MainWin.h"
+
+#include <QCloseEvent>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/rules/events.h"
+#include "core/rules/lookups.h"
+#include "core/rules/practice_rules.h"
+#include "ui/shell/Versions.h"
+#include "ui/shell/command_screens.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/main_screen.h"
+#include "ui/shell/messages.h"
+#include "ui/shell/timing.h"
+#include "ui/shell/units.h"
+#include "ui/widgets/coach_panel.h"
+#include "ui/widgets/command_bar.h"
+#include "ui/widgets/grounds_view.h"
+#include "ui/widgets/land_panel.h"
+#include "ui/widgets/player_detail_panel.h"
+#include "ui/widgets/player_panel.h"
+
+namespace tk {
+
+namespace {
+
+QString Q(const std::string &text) {
+    return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QLabel *Box(int pointSize, bool bold = false) {
+    auto *label = new QLabel;
+    label->setFrameShape(QFrame::Panel);
+    label->setFrameShadow(QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    label->setStyleSheet(QStringLiteral("background: white; padding: 3px;"));
+    QFont f = label->font();
+    f.setPointSize(pointSize);
+    f.setBold(bold);
+    label->setFont(f);
+    return label;
+}
+
+const char *const kCategoryTabs[] = {"練習", "地区", "関東", "全国", "海外", "総合"};
+constexpr std::uint32_t kSelectedTab = 0x80C0FF;
+constexpr std::uint32_t kOtherTab = 0xFFC0FF;
+
+// The letters of the manager's hidden key sequence: three to arm, then the two actions.
+constexpr int kArmKeys[3] = {Qt::Key_T, Qt::Key_N, Qt::Key_S};
+constexpr int kFundsKey = Qt::Key_M;
+constexpr int kYearEndKey = Qt::Key_Y;
+
+}  // namespace
+
+MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app) {
+    setObjectName(QStringLiteral("MainWin"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    BuildMenu();
+
+    bar_ = new CommandBar;
+    connect(bar_, &CommandBar::commandReleased, this, &MainWin::Command);
+    for (int i = 1; i < 8; ++i)
+        bar_->SetButtonEnabled(i, CommandAvailable(static_cast<MainCommand>(i)));
+
+    grounds_ = new GroundsView;
+    connect(grounds_, &GroundsView::lotClicked, this, &MainWin::SelectLot);
+    connect(grounds_, &GroundsView::lotDoubleClicked, this, [this](int lot) {
+        SelectLot(lot);
+        OpenLot();
+    });
+    land_ = new LandPanel;
+    summary_ = new CourtSummary;
+
+    players_ = new PlayerPanel;
+    details_ = new PlayerDetailPanel;
+    coaches_ = new CoachPanel;
+    connect(players_, &PlayerPanel::nameClicked, this, &MainWin::SelectPlayer);
+    connect(players_, &PlayerPanel::nameDoubleClicked, this, [this](int index) {
+        SelectPlayer(index);
+        OpenPlayerDetails();
+    });
+
+    const QString commandTexts[4] = {QStringLiteral("選手詳細"), QStringLiteral("レギュラー設定"),
+                                     QStringLiteral("土地詳細"), QStringLiteral("練習配分")};
+    const MainCommand commandScreens[4] = {MainCommand::PlayerDetails, MainCommand::Lineup,
+                                           MainCommand::Lot, MainCommand::Allotment};
+    auto *commandRow = new QHBoxLayout;
+    for (int i = 0; i < 4; ++i) {
+        auto *button = new QPushButton(commandTexts[i]);
+        button->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        button->setEnabled(CommandAvailable(commandScreens[i]));
+        button->setFocusPolicy(Qt::NoFocus);
+        commands_[static_cast<std::size_t>(i)] = button;
+        commandRow->addWidget(button);
+    }
+    connect(commands_[0], &QPushButton::clicked, this, &MainWin::OpenPlayerDetails);
+    connect(commands_[1], &QPushButton::clicked, this, &MainWin::OpenLineup);
+    connect(commands_[2], &QPushButton::clicked, this, &MainWin::OpenLot);
+    connect(commands_[3], &QPushButton::clicked, this, &MainWin::OpenAllotment);
+
+    auto *groundsColumn = new QVBoxLayout;
+    groundsColumn->addWidget(grounds_);
+    auto *landRow = new QHBoxLayout;
+    landRow->addWidget(land_, 3);
+    landRow->addWidget(summary_, 2);
+    groundsColumn->addLayout(landRow);
+
+    auto *squadColumn = new QVBoxLayout;
+    squadColumn->addWidget(players_);
+    squadColumn->addWidget(details_);
+    squadColumn->addWidget(coaches_);
+    squadColumn->addStretch();
+
+    auto *middle = new QHBoxLayout;
+    middle->addWidget(BuildStatusColumn());
+    middle->addLayout(groundsColumn);
+    middle->addLayout(squadColumn);
+
+    auto *central = new QWidget;
+    central->setObjectName(QStringLiteral("MainCentral"));
+    auto *layout = new QVBoxLayout(central);
+    layout->addWidget(bar_, 0, Qt::AlignLeft);
+    layout->addLayout(middle);
+    layout->addLayout(commandRow);
+    setCentralWidget(central);
+    // The colour scheme: the form and its frames in light yellow.
+    setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
+                      .arg(ColorFromBgr(0xC0FFFF).name()));
+
+    timeSpend_.setInterval(UiTiming::PracticeStepMs());
+    markTime_.setInterval(UiTiming::BlinkMs());
+    timerInfo_.setInterval(UiTiming::KeySequenceMs());
+    timerInfo_.setSingleShot(true);
+    connect(&timeSpend_, &QTimer::timeout, this, &MainWin::PracticeTick);
+    connect(&markTime_, &QTimer::timeout, this, [this] {
+        markVis_ = !markVis_;
+        grounds_->SetOverlayVisible(markVis_);
+    });
+    connect(&timerInfo_, &QTimer::timeout, this, [this] { keyFlags_.fill(false); });
+    setFocusPolicy(Qt::StrongFocus);
+}
+
+MainWin::~MainWin() = default;
+
+void MainWin::BuildMenu() {
+    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
+    QAction *save = file->addAction(QStringLiteral("保存して終了"));
+    save->setObjectName(QStringLiteral("FSave"));
+    connect(save, &QAction::triggered, this, &QWidget::close);
+    QAction *erase = file->addAction(QStringLiteral("このチームを消す"));
+    erase->setObjectName(QStringLiteral("FErase"));
+    connect(erase, &QAction::triggered, this, &MainWin::EraseTeam);
+    file->addSeparator();
+    QAction *about = file->addAction(QStringLiteral("ゲームについて"));
+    about->setObjectName(QStringLiteral("GAbout"));
+    connect(about, &QAction::triggered, this, [this] {
+        Versions box(this);
+        box.exec();
+    });
+}
+
+QWidget *MainWin::BuildStatusColumn() {
+    dateBox_ = Box(12, true);
+    dateBox_->setMinimumSize(150, 80);
+    fundsBox_ = Box(11, true);
+    fixtureBox_ = Box(11);
+    eventBox_ = Box(11);
+    weatherBox_ = Box(11);
+
+    auto *column = new QWidget;
+    auto *layout = new QVBoxLayout(column);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(dateBox_);
+    layout->addWidget(fundsBox_);
+
+    auto *schedule = new QGroupBox(QStringLiteral("今週の予定"));
+    auto *grid = new QGridLayout(schedule);
+    grid->addWidget(new QLabel(QStringLiteral("試合")), 0, 0);
+    grid->addWidget(fixtureBox_, 0, 1);
+    grid->addWidget(new QLabel(QStringLiteral("行事")), 1, 0);
+    grid->addWidget(eventBox_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("天気")), 2, 0);
+    grid->addWidget(weatherBox_, 2, 1);
+    layout->addWidget(schedule);
+
+    auto *records = new QGroupBox(QStringLiteral("今シーズンの成績"));
+    auto *recordsLayout = new QVBoxLayout(records);
+    auto *tabs = new QGridLayout;
+    for (int c = 0; c < kCategories; ++c) {
+        auto *tab = new QPushButton(QString::fromUtf8(kCategoryTabs[c]));
+        tab->setObjectName(QStringLiteral("Junle%1").arg(c));
+        tab->setFocusPolicy(Qt::NoFocus);
+        tab->setFlat(true);
+        tab->setAutoFillBackground(true);
+        connect(tab, &QPushButton::clicked, this, [this, c] { SelectRecords(c); });
+        tabs->addWidget(tab, c / 3, c % 3);
+    }
+    recordsLayout->addLayout(tabs);
+    prize_ = new QLabel;
+    record_ = new QLabel;
+    recordsLayout->addWidget(prize_);
+    recordsLayout->addWidget(record_);
+    layout->addWidget(records);
+    layout->addStretch();
+    column->setFixedWidth(190);
+    return column;
+}
+
+void MainWin::FormLoad() {
+    GameState &s = app_.State();
+    courts_ = CountUsableCourts(s);
+    grounds_->Redraw(s);
+    MakeForm();
+    summary_->Show(s, courts_);
+}
+
+void MainWin::MakeForm() {
+    GameState &s = app_.State();
+    const int w = s.WeekCount;
+    const QString money = Q(ShowFunds(s));
+    setWindowTitle(QStringLiteral("チーム名 %1　監督名 %2　%3年目 %4月 %5週　資金 %6")
+                       .arg(Q(s.TeamName), Q(s.ManagerName))
+                       .arg(YearOf(w))
+                       .arg(MonthOf(w))
+                       .arg(WeekOfMonth(w))
+                       .arg(money));
+    dateBox_->setText(QStringLiteral("%1年目\n%2月%3週\n天気 %4  %5")
+                          .arg(YearOf(w))
+                          .arg(MonthOf(w))
+                          .arg(WeekOfMonth(w))
+                          .arg(Q(WeatherText(s.Weather)), Q(TimeOfDayText(s.TimeOfDay))));
+    fundsBox_->setText(QStringLiteral("資金 ") + money);
+    QPalette pal = fundsBox_->palette();
+    pal.setColor(QPalette::WindowText, s.Money < 0 ? Qt::red : Qt::black);
+    fundsBox_->setPalette(pal);
+    const int kind = ThisWeekMatchKind(s);
+    fixtureBox_->setText(kind == 0 ? QStringLiteral("なし") : Q(CompetitionName(kind)));
+    eventBox_->setText(Q(GyoziName(s, w)));
+    weatherBox_->setText(Q(WeatherText(s.Weather)));
+    SelectRecords(records_);
+
+    players_->MakePlayerWin(s);
+    coaches_->CoachWinMake(s);
+    SelectPlayer(selectedPlayer_);
+    SelectLot(selectedLot_);
+}
+
+void MainWin::SelectPlayer(int index) {
+    if (const auto shown = NameSectionClick(app_.State(), index, *players_, *details_))
+        selectedPlayer_ = *shown;
+}
+
+void MainWin::SelectLot(int lot) {
+    if (lot < 0 || lot >= kLots) return;
+    selectedLot_ = lot;
+    land_->ShowLot(app_.State(), lot);
+    grounds_->SetSelectedLot(lot);
+}
+
+void MainWin::SelectRecords(int category) {
+    if (category < 0 || category >= kCategories) return;
+    records_ = category;
+    const CategoryRecord &r = app_.State().Category[static_cast<std::size_t>(category)];
+    prize_->setText(QStringLiteral("賞金　") + Q(MoneyText(r.Prize)));
+    record_->setText(QStringLiteral("成績 %1勝 %2敗").arg(r.Wins).arg(r.Losses));
+    for (int c = 0; c < kCategories; ++c) {
+        auto *tab = findChild<QPushButton *>(QStringLiteral("Junle%1").arg(c));
+        const QColor colour = ColorFromBgr(c == category ? kSelectedTab : kOtherTab);
+        tab->setStyleSheet(
+            QStringLiteral("background: %1; border: 1px solid #808080; padding: 3px;")
+                .arg(colour.name()));
+    }
+}
+
+void MainWin::Command(int index) {
+    if (practiceRunning_ || weekBusy_) {
+        // The practice timers wait while the notice is open, so nothing moves behind it.
+        const bool running = timeSpend_.isActive();
+        timeSpend_.stop();
+        markTime_.stop();
+        ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
+        if (running && practiceRunning_) {
+            timeSpend_.start();
+            markTime_.start();
+        }
+        return;
+    }
+    if (index == 0) {
+        if (ThisWeekMatchKind(app_.State()) != 0)
+            PlayMatchWeek();
+        else
+            StartPracticeWeek();
+        return;
+    }
+    OpenScreen(index);
+}
+
+void MainWin::OpenScreen(int index) {
+    const auto command = static_cast<MainCommand>(index);
+    if (!CommandAvailable(command)) return;
+    OpenCommandScreen(command, app_, this, selectedPlayer_, selectedLot_);
+    FormLoad();
+}
+
+void MainWin::OpenPlayerDetails() {
+    Command(static_cast<int>(MainCommand::PlayerDetails));
+}
+void MainWin::OpenLineup() {
+    Command(static_cast<int>(MainCommand::Lineup));
+}
+void MainWin::OpenLot() {
+    Command(static_cast<int>(MainCommand::Lot));
+}
+void MainWin::OpenAllotment() {
+    Command(static_cast<int>(MainCommand::Allotment));
+}
+
+void MainWin::StartPracticeWeek() {
+    if (!WeekPlayable(app_.State())) {
+        FinishWeek();
+        return;
+    }
+    practiceRunning_ = true;
+    weekBusy_ = true;
+    timeSpend_.setInterval(UiTiming::PracticeStepMs());
+    markTime_.setInterval(UiTiming::BlinkMs());
+    timeSpend_.start();
+    markTime_.start();
+}
+
+void MainWin::PracticeTick() {
+    const bool done = AdvanceTimeOfDay(app_.CurrentGame());
+    if (!done) {
+        FormLoad();
+        return;
+    }
+    timeSpend_.stop();
+    markTime_.stop();
+    markVis_ = false;
+    grounds_->SetOverlayVisible(false);
+    practiceRunning_ = false;
+    FormLoad();
+    FinishWeek();
+}
+
+void MainWin::PlayMatchWeek() {
+    weekBusy_ = true;
+    PlayMatchWeekOnScreen(app_, this);
+    FormLoad();
+    FinishWeek();
+}
+
+void MainWin::FinishWeek() {
+    weekBusy_ = true;
+    const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
+    weekBusy_ = false;
+    switch (outcome) {
+        case WeekOutcome::Next: FormLoad(); break;
+        case WeekOutcome::Bankrupt:
+        case WeekOutcome::CalendarEnd: LeaveToTitle(); break;
+    }
+}
+
+void MainWin::EraseTeam() {
+    if (practiceRunning_) {
+        Command(-1);
+        return;
+    }
+    if (!AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12, this)) return;
+    app_.State().TeamName.clear();
+    close();
+}
+
+void MainWin::LeaveToTitle() {
+    // The game has ended (bankruptcy or the end of the calendar): it is saved as it stands,
+    // without asking.
+    leaving_ = true;
+    close();
+}
+
+void MainWin::closeEvent(QCloseEvent *event) {
+    if (practiceRunning_ || weekBusy_) {
+        event->ignore();
+        if (practiceRunning_) Command(-1);
+        return;
+    }
+    if (!leaving_ && !app_.State().TeamName.empty() &&
+        !AskQuestion(QStringLiteral("保存して終了しますか？"), QString(), 12, this)) {
+        event->ignore();
+        return;
+    }
+    if (!app_.SaveCurrentGame(this)) {
+        // Nothing is lost: the game stays open so the player can try again.
+        leaving_ = false;
+        event->ignore();
+        return;
+    }
+    timerInfo_.stop();
+    event->accept();
+    hide();
+    app_.ShowTitle();
+    deleteLater();
+}
+
+void MainWin::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+        case Qt::Key_Left: SelectPlayer(selectedPlayer_ - 5); return;
+        case Qt::Key_Up: SelectPlayer(selectedPlayer_ - 1); return;
+        case Qt::Key_Right: SelectPlayer(selectedPlayer_ + 5); return;
+        case Qt::Key_Down: SelectPlayer(selectedPlayer_ + 1); return;
+        default: HiddenKey(event->key()); QMainWindow::keyPressEvent(event);
+    }
+}
+
+void MainWin::HiddenKey(int key) {
+    if (key == kArmKeys[0]) {
+        keyFlags_.fill(false);
+        keyFlags_[1] = true;
+        timerInfo_.start(UiTiming::KeySequenceMs());
+    } else if (key == kArmKeys[1] && keyFlags_[1]) {
+        keyFlags_[2] = true;
+    } else if (key == kArmKeys[2] && keyFlags_[2]) {
+        keyFlags_[3] = true;
+    } else if (keyFlags_[3] && !practiceRunning_ && !weekBusy_) {
+        if (key == kFundsKey) {
+            AddMoney(app_.State(), 100000);
+            ShowNotice(QStringLiteral("OKs"), QString(), 14, this);
+            FormLoad();
+        } else if (key == kYearEndKey) {
+            app_.State().WeekCount = 12;
+            ShowNotice(QStringLiteral("OK"), QString(), 14, this);
+            FormLoad();
+        }
+    }
+}
+
+void MainWin::changeEvent(QEvent *event) {
+    if (event->type() == QEvent::ActivationChange) {
+        if (isActiveWindow()) {
+            if (!practiceRunning_ && !weekBusy_) FormLoad();
+        } else {
+            timerInfo_.stop();
+            keyFlags_.fill(false);
+        }
+    }
+    QMainWindow::changeEvent(event);
+}
+
+QWidget *OpenMainScreen(GameApp &app) {
+    auto *screen = new MainWin(app);
+    screen->FormLoad();
+    screen->SelectPlayer(0);
+    screen->SelectLot(0);
+    screen->SelectRecords(5);
+    screen->show();
+    return screen;
+}
+
+}  // namespace tk

@@ -1,0 +1,127 @@
+// The main screen: status, records, squad, coaches, grounds and the command bar; its advance
+// command plays one week, practice weeks stepping through the times of day on a timer.
+#pragma once
+
+#include <array>
+
+#include <QMainWindow>
+#include <QTimer>
+
+#include "core/rules/court_rules.h"
+#include "core/rules/week_rules.h"
+
+class QLabel;
+class QPushButton;
+class QTabBar;
+
+namespace tk {
+
+class GameApp;
+class CommandBar;
+class GroundsView;
+class LandPanel;
+class CourtSummary;
+class PlayerPanel;
+class PlayerDetailPanel;
+class CoachPanel;
+
+class MainWin : public QMainWindow {
+    Q_OBJECT
+
+public:
+    explicit MainWin(GameApp &app, QWidget *parent = nullptr);
+    ~MainWin() override;
+
+    // FormLoad: the full redraw from the record (recounting the courts first).
+    void FormLoad();
+    // Opening selections: player 0, lot 0, records page 5 (総合).
+    void SelectPlayer(int index);
+    void SelectLot(int lot);
+    void SelectRecords(int category);
+
+    // BottunSwich: what a release of command-bar button i does.
+    void Command(int index);
+    bool PracticeRunning() const { return practiceRunning_; }
+    int SelectedPlayer() const { return selectedPlayer_; }
+    int SelectedLot() const { return selectedLot_; }
+
+    // For tests: the widgets a player reads.
+    QLabel *DateBox() const { return dateBox_; }
+    QLabel *FundsBox() const { return fundsBox_; }
+    QLabel *FixtureBox() const { return fixtureBox_; }
+    QLabel *EventBox() const { return eventBox_; }
+    QLabel *WeatherBox() const { return weatherBox_; }
+    QLabel *PrizeLabel() const { return prize_; }
+    QLabel *RecordLabel() const { return record_; }
+    CommandBar *Bar() const { return bar_; }
+    GroundsView *Grounds() const { return grounds_; }
+    QTimer &TimeSpend() { return timeSpend_; }
+    QTimer &MarkTime() { return markTime_; }
+
+    // Screens the command bar opens: a screen not plugged in leaves its button disabled.
+    enum Screen {
+        kPracticePlan = 1,  // PracMenuWin
+        kMatchSettings,     // GameSetWin
+        kItems,             // ItemsWin
+        kSpeed,             // SetWIn
+        kOffice,            // ZimuWin
+        kRoster,            // PlayerSetWin
+        kGrounds,           // WholeTochiWin
+    };
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+    void changeEvent(QEvent *event) override;
+
+private:
+    void BuildMenu();
+    QWidget *BuildStatusColumn();
+    void MakeForm();
+    void StartPracticeWeek();
+    void PracticeTick();
+    void PlayMatchWeek();
+    void FinishWeek();
+    void OpenScreen(int index);
+    void OpenPlayerDetails();
+    void OpenLineup();
+    void OpenLot();
+    void OpenAllotment();
+    void EraseTeam();
+    void LeaveToTitle();
+    void HiddenKey(int key);
+
+    GameApp &app_;
+    CourtCounts courts_{};
+    bool practiceRunning_ = false;
+    bool weekBusy_ = false;  // a week is being played or ended: no second one may start
+    bool markVis_ = false;
+    bool leaving_ = false;
+    int selectedPlayer_ = 0;
+    int selectedLot_ = 0;
+    int records_ = 5;
+    std::array<bool, 4> keyFlags_{};
+
+    QTimer timeSpend_;
+    QTimer markTime_;
+    QTimer timerInfo_;
+
+    CommandBar *bar_ = nullptr;
+    GroundsView *grounds_ = nullptr;
+    LandPanel *land_ = nullptr;
+    CourtSummary *summary_ = nullptr;
+    PlayerPanel *players_ = nullptr;
+    PlayerDetailPanel *details_ = nullptr;
+    CoachPanel *coaches_ = nullptr;
+    QLabel *dateBox_ = nullptr;
+    QLabel *fundsBox_ = nullptr;
+    QLabel *fixtureBox_ = nullptr;
+    QLabel *eventBox_ = nullptr;
+    QLabel *weatherBox_ = nullptr;
+    QTabBar *junle_ = nullptr;
+    QLabel *prize_ = nullptr;
+    QLabel *record_ = nullptr;
+    std::array<QPushButton *, 4> commands_{};
+};
+
+}  // namespace tk

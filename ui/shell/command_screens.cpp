@@ -1,0 +1,42 @@
+// Which screen each main-screen command opens.
+#include "ui/shell/command_screens.h"
+
+#include "core/rules/match_week.h"
+#include "ui/screens/SensyuWin.h"
+#include "ui/shell/SetWIn.h"
+#include "ui/shell/game_app.h"
+
+namespace tk {
+
+bool CommandAvailable(MainCommand command) {
+    switch (command) {
+        case MainCommand::Speed:
+        case MainCommand::PlayerDetails: return true;
+        default: return false;
+    }
+}
+
+void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int selectedPlayer,
+                       int &selectedLot) {
+    (void)selectedLot;
+    switch (command) {
+        case MainCommand::Speed: {
+            SetWIn dialog(app.GameSettings(), parent);
+            dialog.exec();
+            break;
+        }
+        case MainCommand::PlayerDetails: {
+            SensyuWin screen(app.State(), selectedPlayer, parent);
+            screen.exec();
+            break;
+        }
+        default: break;
+    }
+}
+
+void PlayMatchWeekOnScreen(GameApp &app, QWidget *parent) {
+    (void)parent;
+    PlayMatchWeek(app.CurrentGame());
+}
+
+}  // namespace tk

@@ -1,0 +1,75 @@
+// The application object: owns the one live game, the settings, the random source, the
+// save slots and the player interface, and moves between the title, new-game and main screens.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include <QObject>
+#include <QPointer>
+
+#include "core/rules/game.h"
+#include "core/state/game_state.h"
+#include "core/state/save_store.h"
+#include "ui/shell/qt_game_ui.h"
+
+class QWidget;
+
+namespace tk {
+
+class BeginForm;
+class NewGameWin;
+
+class GameApp : public QObject {
+    Q_OBJECT
+
+public:
+    // seed: the random source's seed (the clock in the game, fixed in tests).
+    GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent = nullptr);
+    ~GameApp() override;
+
+    Game &CurrentGame() { return game_; }
+    GameState &State() { return state_; }
+    Settings &GameSettings() { return settings_; }
+    SaveStore &Store() { return store_; }
+    QtGameUi &Ui() { return ui_; }
+
+    // The title screen, with the settings loaded from their file.
+    void ShowTitle();
+    void ShowNewGame();
+    // Loads the current slot; on a refused file tells the player and stays on the title.
+    bool ContinueGame();
+    // Starts a new game with these names in the current slot and opens the main screen.
+    void BeginNewGame(const QString &teamName, const QString &managerName);
+    // Writes the game to its slot; on failure tells the player why and returns false.
+    bool SaveCurrentGame(QWidget *dialogParent);
+    // Writes the settings and ends the program.
+    void Quit();
+
+    // The main screen is plugged in by the application: it receives this object and returns
+    // the window it opened. Tests replace it.
+    using MainScreenFactory = std::function<QWidget *(GameApp &)>;
+    void SetMainScreenFactory(MainScreenFactory factory) { mainFactory_ = std::move(factory); }
+    QWidget *MainScreen() const { return main_; }
+    QWidget *TitleScreen() const;
+
+signals:
+    void quitRequested();
+
+private:
+    void OpenMainScreen();
+
+    GameState state_;
+    Settings settings_;
+    Rng rng_;
+    QtGameUi ui_;
+    Game game_;
+    SaveStore store_;
+    MainScreenFactory mainFactory_;
+    QPointer<BeginForm> title_;
+    QPointer<NewGameWin> newGame_;
+    QPointer<QWidget> main_;
+};
+
+}  // namespace tk

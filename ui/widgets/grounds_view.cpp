@@ -1,0 +1,86 @@
+// Drawing the grounds view.
+#include "ui/widgets/grounds_view.h"
+
+#include <QMouseEvent>
+#include <QPainter>
+
+#include "core/rules/catalogue.h"
+#include "ui/widgets/picture_catalogue.h"
+#include "ui/widgets/pictures.h"
+
+namespace tk {
+
+GroundsView::GroundsView(QWidget *parent) : QWidget(parent) {
+    setFixedSize(sizeHint());
+    setCursor(Qt::PointingHandCursor);
+}
+
+QSize GroundsView::sizeHint() const {
+    return {kGroundsViewWidth, kGroundsViewHeight};
+}
+
+QRect GroundsView::LotRect(int lot) {
+    return {lot % 3 * kLotTileWidth, kGroundsBandHeight + lot / 3 * kLotTileHeight, kLotTileWidth,
+            kLotTileHeight};
+}
+
+int GroundsView::LotAt(const QPoint &pos) {
+    for (int lot = 0; lot < kLots; ++lot)
+        if (LotRect(lot).contains(pos)) return lot;
+    return -1;
+}
+
+void GroundsView::Redraw(const GameState &s) {
+    for (int lot = 0; lot < kLots; ++lot)
+        displayKinds_[static_cast<std::size_t>(lot)] =
+            DisplayKind(s, s.Facilities[static_cast<std::size_t>(lot)].Kind);
+    sides_ = {s.ViewFlags[0], s.ViewFlags[1]};
+    update();
+}
+
+void GroundsView::SetSelectedLot(int lot) {
+    selected_ = lot;
+    update();
+}
+
+void GroundsView::SetOverlayVisible(bool visible) {
+    overlay_ = visible;
+    update();
+}
+
+void GroundsView::paintEvent(QPaintEvent *) {
+    QPainter p(this);
+    const int band = kGroundsBandPieceWidth;
+    p.drawPixmap(0, 0,
+                 Picture(sides_[0] ? PictureId::GroundsSideLeft1 : PictureId::GroundsSideLeft0));
+    p.drawPixmap(band, 0, Picture(PictureId::GroundsGate));
+    p.drawPixmap(2 * band, 0,
+                 Picture(sides_[1] ? PictureId::GroundsSideRight1 : PictureId::GroundsSideRight0));
+
+    const QPixmap tiles = Picture(PictureId::LotTiles);
+    for (int lot = 0; lot < kLots; ++lot) {
+        const int kind = displayKinds_[static_cast<std::size_t>(lot)];
+        if (kind < 0 || kind >= kLotTileCount) continue;
+        p.drawPixmap(LotRect(lot), tiles,
+                     QRect(kind * kLotTileWidth, 0, kLotTileWidth, kLotTileHeight));
+    }
+    if (selected_ >= 0 && selected_ < kLots)
+        p.drawPixmap(LotRect(selected_).topLeft(), Picture(PictureId::LotMarker));
+    if (overlay_) {
+        const QPixmap badge = Picture(PictureId::PracticeOverlay);
+        p.drawPixmap((width() - badge.width()) / 2,
+                     kGroundsBandHeight + (3 * kLotTileHeight - badge.height()) / 2, badge);
+    }
+}
+
+void GroundsView::mousePressEvent(QMouseEvent *event) {
+    const int lot = LotAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && lot >= 0) emit lotClicked(lot);
+}
+
+void GroundsView::mouseDoubleClickEvent(QMouseEvent *event) {
+    const int lot = LotAt(event->position().toPoint());
+    if (event->button() == Qt::LeftButton && lot >= 0) emit lotDoubleClicked(lot);
+}
+
+}  // namespace tk

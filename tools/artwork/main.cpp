@@ -1,0 +1,101 @@
+// tk-artwork: draws every picture of the game into assets/ and writes assets/assets.qrc.
+//
+// The pictures are committed; the build never runs this tool. To draw them again after a
+// change to a painter (needs the Noto Sans CJK JP font, Debian package fonts-noto-cjk):
+//
+//     cmake --build <build dir> --target tk-artwork
+//     QT_QPA_PLATFORM=offscreen <build dir>/tools/tk-artwork <source dir>/assets
+//
+// Every painter is deterministic (fixed seeds), so an unchanged painter gives the same picture.
+#include <cstdio>
+#include <functional>
+
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QSaveFile>
+#include <QString>
+
+#include "tools/artwork/art_pictures.h"
+#include "ui/widgets/picture_catalogue.h"
+
+namespace {
+
+QImage Paint(tk::PictureId id) {
+    using tk::PictureId;
+    namespace art = tk::art;
+    switch (id) {
+        case PictureId::CommandBar: return art::PaintCommandBar();
+        case PictureId::LotTiles: return art::PaintLotTiles();
+        case PictureId::LotMarker: return art::PaintLotMarker();
+        case PictureId::MaintainFrame: return art::PaintMaintainFrame();
+        case PictureId::PracticeOverlay: return art::PaintPracticeOverlay();
+        case PictureId::GroundsGate: return art::PaintGroundsGate();
+        case PictureId::GroundsSideLeft0: return art::PaintGroundsSide(false, 0);
+        case PictureId::GroundsSideLeft1: return art::PaintGroundsSide(false, 1);
+        case PictureId::GroundsSideRight0: return art::PaintGroundsSide(true, 0);
+        case PictureId::GroundsSideRight1: return art::PaintGroundsSide(true, 1);
+        case PictureId::BuildingOutdoorCourt: return art::PaintBuilding(0);
+        case PictureId::BuildingLitCourt: return art::PaintBuilding(1);
+        case PictureId::BuildingIndoorCourt: return art::PaintBuilding(4);
+        case PictureId::BuildingTrainingRoom: return art::PaintBuilding(6);
+        case PictureId::MatchIntro: return art::PaintMatchIntro();
+        case PictureId::TitleLogo: return art::PaintTitleLogo();
+        case PictureId::AppIcon: return art::PaintAppIcon();
+    }
+    return {};
+}
+
+bool WriteQrc(const QDir &dir) {
+    QString text = QStringLiteral(
+        "<!-- The game's pictures, drawn by tools/artwork (tk-artwork). -->\n"
+        "<RCC>\n  <qresource prefix=\"/pictures\">\n");
+    for (const tk::PictureInfo &info : tk::kPictures) {
+        text += QStringLiteral("    <file>%1</file>\n")
+                    .arg(QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size())));
+    }
+    text += QStringLiteral("  </qresource>\n</RCC>\n");
+    QSaveFile file(dir.filePath(QStringLiteral("assets.qrc")));
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    file.write(text.toUtf8());
+    return file.commit();
+}
+
+}  // namespace
+
+int main(int argc, char **argv) {
+    QGuiApplication app(argc, argv);
+    if (argc < 2) {
+        std::fprintf(stderr, "usage: tk-artwork <assets folder> [file name ...]\n");
+        return 2;
+    }
+    const QDir dir(QString::fromLocal8Bit(argv[1]));
+    if (!dir.exists()) {
+        std::fprintf(stderr, "tk-artwork: no folder %s\n", argv[1]);
+        return 1;
+    }
+    const QStringList only = app.arguments().mid(2);
+    int failures = 0;
+    for (const tk::PictureInfo &info : tk::kPictures) {
+        const QString name =
+            QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
+        if (!only.isEmpty() && !only.contains(name)) continue;
+        const QImage image = Paint(info.id).convertToFormat(QImage::Format_ARGB32);
+        if (image.width() != info.width || image.height() != info.height) {
+            std::fprintf(stderr, "tk-artwork: %s is %dx%d, expected %dx%d\n", qPrintable(name),
+                         image.width(), image.height(), info.width, info.height);
+            ++failures;
+            continue;
+        }
+        if (!image.save(dir.filePath(name), "PNG", 0)) {
+            std::fprintf(stderr, "tk-artwork: cannot write %s\n", qPrintable(name));
+            ++failures;
+        }
+    }
+    if (only.isEmpty() && !WriteQrc(dir)) {
+        std::fprintf(stderr, "tk-artwork: cannot write assets.qrc\n");
+        ++failures;
+    }
+    return failures == 0 ? 0 : 1;
+}

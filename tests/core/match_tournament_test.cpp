@@ -68,9 +68,6 @@ TEST(Tournament, SpringRunToTheTitleOverTwoWeeks) {
     EXPECT_TRUE(t.ui.Saw("春季大会\r二回戦\r勝利！"));
     EXPECT_EQ(t.state.Money, 0);
     EXPECT_EQ(t.state.Category[2].Qualified, kTrue);
-    EXPECT_EQ(t.state.SponsorState.Unlocked[1], kTrue);
-    EXPECT_EQ(t.state.SponsorState.KeptThisYear[4], kTrue);
-    EXPECT_EQ(t.state.Category[3].Qualified, kFalse);
 
     t.ui.messages.clear();
     t.state.WeekCount = static_cast<std::int16_t>(week + 1);
@@ -139,47 +136,69 @@ TEST(Tournament, EveryCompetitionToItsTitle) {
     }
 }
 
-TEST(Tournament, LevelIsRaisedNeverLowered) {
-    TestGame t;
-    t.state.TeamLevel = 4;
-    SetWinFlags(t.state, 18);
-    EXPECT_EQ(t.state.TeamLevel, 4);
-    SetWinFlags(t.state, 45);
-    EXPECT_EQ(t.state.TeamLevel, 5);
-    EXPECT_EQ(t.state.SponsorState.Unlocked[7], kTrue);
+struct FlagCase {
+    int code;
+    int qualified;  // category qualified, -1 none
+    int unlocked;   // sponsor unlocked, -1 none
+    int kept;       // sponsor kept this year, -1 none
+    int level;      // team level reached from 1
+};
+
+TEST(Tournament, WinFlags) {
+    const FlagCase cases[] = {
+        {5, 0, -1, -1, 1},   {11, 2, 1, 4, 1},    {16, 2, 1, 4, 1},   {13, 3, -1, -1, 2},
+        {18, 3, -1, -1, 2},  {22, -1, 2, 5, 1},   {24, -1, 3, -1, 3}, {32, -1, 4, 6, 1},
+        {34, 4, 5, -1, 4},   {42, -1, -1, 7, 1},  {43, -1, 6, -1, 1}, {45, -1, 7, -1, 5},
+        {12, -1, -1, -1, 1}, {44, -1, -1, -1, 1},
+    };
+    for (const FlagCase &c : cases) {
+        SCOPED_TRACE(c.code);
+        GameState s;
+        s.TeamLevel = 1;
+        SetWinFlags(s, c.code);
+        for (int i = 0; i < kCategories; ++i)
+            EXPECT_EQ(s.Category[i].Qualified, i == c.qualified ? kTrue : kFalse);
+        for (int i = 0; i < 8; ++i) {
+            EXPECT_EQ(s.SponsorState.Unlocked[i], i == c.unlocked ? kTrue : kFalse);
+            EXPECT_EQ(s.SponsorState.KeptThisYear[i], i == c.kept ? kTrue : kFalse);
+        }
+        EXPECT_EQ(s.TeamLevel, c.level);
+        s.TeamLevel = 5;  // never lowered
+        SetWinFlags(s, c.code);
+        EXPECT_EQ(s.TeamLevel, 5);
+    }
 }
 
-TEST(Tournament, WorldTennisTitleWithOfferAccepted) {
-    TestGame t;
-    test::SetStrongSquad(t.state);
-    const int week = kYear2 + 3;
-    BookWeek(t.state, week, 40);
-    ForceRounds(t, true);
-    ForceRound(t.game, true);
-    EXPECT_EQ(t.ui.nextRounds, 2);
-    EXPECT_EQ(t.state.MatchKind(week), kGoesOnNextWeek);
-    EXPECT_EQ(t.state.MatchKind(week + 1), 43);
-    EXPECT_EQ(t.state.SponsorState.KeptThisYear[7], kTrue);
-    EXPECT_EQ(t.state.Money, 0);
+struct OfferCase {
+    int code;  // lost here, or the title code reached
+    std::string question;
+    int fontSize;
+    std::vector<int> weeksEntered;  // weeks of the year of every following year
+};
 
-    t.ui.answers = {true};
-    t.state.WeekCount = static_cast<std::int16_t>(week + 1);
-    ForceRound(t.game, true);
-    EXPECT_EQ(t.ui.nextRounds, 4);
-    EXPECT_EQ(t.state.MatchKind(week + 1), 46);
-    EXPECT_EQ(t.state.Money, 50000);
-    EXPECT_EQ(t.state.Category[4].Prize, 50000);
-    EXPECT_EQ(t.state.TeamLevel, 5);
-    EXPECT_EQ(t.state.SponsorState.Unlocked[6], kTrue);
-    EXPECT_EQ(t.state.Category[4].AlwaysEnter, kTrue);
-    const auto &q = t.ui.messages.back();
-    EXPECT_TRUE(q.question);
-    EXPECT_EQ(q.text, "今後も常にワールドテニス\rに出場しますか？");
-    EXPECT_EQ(q.title, "今後の大会出場。");
-    EXPECT_EQ(q.fontSize, 14);
-    // Entered in January, week 3, of every following year.
-    EXPECT_EQ(t.state.MatchKind(2 * 48 + 3), 40);
-    EXPECT_EQ(t.state.MatchKind(99 * 48 + 3), 40);
+TEST(Tournament, EveryYearOfferAccepted) {
+    const OfferCase cases[] = {
+        {23, "今後も常に関東選抜\rに出場しますか？", 12, {23, 45}},
+        {34, "今後も常に日本選手権\rに出場しますか？", 14, {26}},
+        {43, "今後も常にワールドテニス\rに出場しますか？", 14, {3}},
+    };
+    for (const OfferCase &c : cases) {
+        SCOPED_TRACE(c.code);
+        TestGame t;
+        BookWeek(t.state, kYear2 + 47, c.code);
+        t.ui.answers = {true};
+        ForceRound(t.game, false);
+        const auto &q = t.ui.messages.back();
+        EXPECT_TRUE(q.question);
+        EXPECT_EQ(q.text, c.question);
+        EXPECT_EQ(q.title, "今後の大会出場。");
+        EXPECT_EQ(q.fontSize, c.fontSize);
+        EXPECT_EQ(t.state.Category[c.code / 10].AlwaysEnter, kTrue);
+        for (int w : c.weeksEntered) {
+            EXPECT_EQ(t.state.MatchKind(2 * 48 + w), c.code / 10 * 10);
+            EXPECT_EQ(t.state.MatchKind(99 * 48 + w), c.code / 10 * 10);
+        }
+    }
 }
 
 TEST(Tournament, KantoOfferDeclinedComesAgainAcceptedNoMore) {
@@ -212,23 +231,6 @@ TEST(Tournament, KantoOfferDeclinedComesAgainAcceptedNoMore) {
     BookWeek(t.state, 2 * 48 + 24, 23);
     ForceRound(t.game, false);
     for (const auto &m : t.ui.messages) EXPECT_FALSE(m.question);
-}
-
-TEST(Tournament, NationalChampionshipQualifiesForWorldTennis) {
-    TestGame t;
-    const int week = kYear2 + 27;
-    BookWeek(t.state, week, 33);
-    ForceRounds(t, true);
-    t.ui.answers = {false};
-    ForceRound(t.game, true);
-    EXPECT_EQ(t.ui.nextRounds, 1);
-    EXPECT_EQ(t.state.MatchKind(week), 35);
-    EXPECT_EQ(t.state.Category[4].Qualified, kTrue);
-    EXPECT_EQ(t.state.SponsorState.Unlocked[5], kTrue);
-    EXPECT_EQ(t.state.TeamLevel, 4);
-    EXPECT_EQ(t.state.Money, 20000);
-    EXPECT_EQ(t.ui.messages.back().text, "今後も常に日本選手権\rに出場しますか？");
-    EXPECT_EQ(t.ui.messages.back().fontSize, 14);
 }
 
 struct PracticeCase {

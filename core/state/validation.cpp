@@ -6,7 +6,6 @@
 namespace tk {
 namespace {
 
-inline constexpr int kLastSponsor = 7;
 inline constexpr int kMaxCourtAllotment = 9;
 inline constexpr int kLastPracticeMenu = 7;
 
@@ -104,7 +103,7 @@ std::optional<std::string> FindGroundsFault(const GameState &s) {
     }
     for (int slot = 1; slot <= 2; ++slot) {
         const int sponsor = s.SponsorState.Contract[static_cast<std::size_t>(slot)];
-        if (!InRange(sponsor, 0, kLastSponsor)) {
+        if (!InRange(sponsor, 0, kSponsorCount)) {
             return Fault("スポンサーの番号が範囲外です", Indexed("SponsorState.Contract", slot),
                          sponsor);
         }
@@ -112,20 +111,23 @@ std::optional<std::string> FindGroundsFault(const GameState &s) {
     return std::nullopt;
 }
 
+std::string Cell(int plane, int w, const char *member) {
+    return "Calendar[" + std::to_string(plane) + "][" + std::to_string(w) + "]" + member;
+}
+
 std::optional<std::string> FindCalendarFault(const GameState &s) {
     for (int w = 0; w < kCalendarWeeks; ++w) {
         if (!IsMatchKind(s.MatchKind(w))) {
-            return Fault("試合の予定が正しくありません", "Calendar[0][" + std::to_string(w) + "]",
-                         s.MatchKind(w));
+            return Fault("試合の予定が正しくありません", Cell(0, w, ""), s.MatchKind(w));
         }
         for (int plane = 1; plane <= 2; ++plane) {
-            const std::string cell =
-                "Calendar[" + std::to_string(plane) + "][" + std::to_string(w) + "]";
             const int lot = s.BuildLot(plane, w);
-            if (!InRange(lot, 0, kLots - 1))
-                return Fault("工事の予定が正しくありません", cell + ".Lot", lot);
-            if (lot != 0 && !IsFacilityKind(s.BuildKind(plane, w))) {
-                return Fault("工事の予定が正しくありません", cell + ".Kind", s.BuildKind(plane, w));
+            const int kind = s.BuildKind(plane, w);
+            if (!InRange(lot, 0, kLots - 1)) {
+                return Fault("工事の予定が正しくありません", Cell(plane, w, ".Lot"), lot);
+            }
+            if (lot != 0 && !IsFacilityKind(kind)) {
+                return Fault("工事の予定が正しくありません", Cell(plane, w, ".Kind"), kind);
             }
         }
     }

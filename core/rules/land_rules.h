@@ -25,7 +25,9 @@ inline constexpr const char *kLightingCaption = "照明有";
 inline constexpr const char *kMaintenanceCaption = "整備を行います";
 inline constexpr const char *kUnusableText = "使用不可";
 
-// --- Lots as the screens show them (colours as 0xRRGGBB) --------------------------------
+// --- Lots as the screens show them ----------------------------------------------------
+// Every colour here is 0xRRGGBB, like GradeColour (red in the high byte): the game's
+// 0xBBGGRR values are already turned round, so the screens take them with ColorFromRgb.
 
 bool IsLot(int lot);  // 0..8
 
@@ -35,6 +37,7 @@ std::string LotNameText(const GameState &s, int lot);
 std::string LotUpkeepText(const GameState &s, int lot);  // "維持費 3万円/月"
 std::string LotCommentText(const GameState &s, int lot);
 int DurabilityBarWidth(int durability);  // twips, main screen and lot screen
+// Light orange (0xFFC080) while shown usable, red (0xFF0000) below.
 std::uint32_t DurabilityBarColour(const FacilityRecord &lot);
 // The lot screen's tile background: grey for land for sale, dark grey for the office, a
 // training room or a building site; courts keep their own picture.
@@ -109,6 +112,7 @@ bool SetLighting(ConstructionChoice &c, bool on);
 inline bool LightingChecked(const ConstructionChoice &c) {
     return c.kind == kLitCourt;
 }
+// The chosen building 0xFFC080, the others 0x80FF80 (0xRRGGBB).
 std::uint32_t BuildingOptionColour(const ConstructionChoice &c, int option);
 
 std::int32_t ConstructionCost(int kind);      // upkeep x 50

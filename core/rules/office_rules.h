@@ -15,7 +15,8 @@ inline constexpr const char *kOfficeCaption = "監督室";
 inline constexpr const char *kSponsorFrameTitle = "スポンサー-スポンサーは4月のみ契約できます。";
 inline constexpr const char *kNoMatchText = "試合予定なし";
 inline constexpr std::array<const char *, 3> kScheduleRowCaptions = {"今週", "来週", "来々週"};
-inline constexpr std::uint32_t kLossColour = 0xFF0000;  // a balance below its snapshot (RGB)
+// Colours are 0xRRGGBB (take them with ColorFromRgb): red for a balance below its snapshot.
+inline constexpr std::uint32_t kLossColour = 0xFF0000;
 inline constexpr std::uint32_t kGainColour = 0x000000;
 
 // The office's fields, built from the record (colours as 0xRRGGBB).

@@ -17,6 +17,7 @@ inline constexpr const char *kSignTitleChoose = "契約する選手を選択し�
 inline constexpr const char *kSignTitleOverLimit =
     "選手が20人を超えています。誰か解雇してください。";
 
+// Colours are 0xRRGGBB (take them with ColorFromRgb).
 inline constexpr std::uint32_t kMarkedColour = 0x00FF00;    // "契約", green
 inline constexpr std::uint32_t kUnmarkedColour = 0xFF0000;  // "未契約" after a toggle, red
 

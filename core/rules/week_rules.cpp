@@ -5,6 +5,7 @@
 #include "core/rules/game.h"
 #include "core/rules/grounds_rules.h"
 #include "core/rules/lookups.h"
+#include "core/rules/match_week.h"
 #include "core/rules/practice_rules.h"
 #include "core/rules/year_end_rules.h"
 
@@ -82,6 +83,10 @@ WeekOutcome PlayWeek(Game &game, const MatchWeekPlayer &playMatchWeek) {
         PlayPracticeWeek(game);
     }
     return EndOfWeek(game);
+}
+
+WeekOutcome PlayWeek(Game &game) {
+    return PlayWeek(game, PlayMatchWeek);
 }
 
 }  // namespace tk

@@ -43,6 +43,9 @@ using MatchWeekPlayer = std::function<void(Game &)>;
 // Plays the current week headlessly and ends it: the match player when a match is booked
 // (nothing when no player is given), otherwise the whole practice week.
 WeekOutcome PlayWeek(Game &game, const MatchWeekPlayer &playMatchWeek);
+// The same with the screenless match week of the match rules (PlayMatchWeek): the
+// simulator's week. A further round on the same day goes through game.ui.PlayNextRound.
+WeekOutcome PlayWeek(Game &game);
 
 // The notice shown when the calendar has run out.
 void ShowCalendarEnd(Game &game);

@@ -5,8 +5,10 @@
 #include <vector>
 
 #include "core/rules/camp_rules.h"
+#include "core/rules/court_rules.h"
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
+#include "core/rules/match_week.h"
 #include "core/rules/new_game.h"
 #include "core/rules/roster_rules.h"
 #include "core/rules/week_rules.h"
@@ -121,6 +123,41 @@ TEST_P(FirstSeason, TellsItsStory) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Sponsor, FirstSeason, ::testing::Bool());
+
+// Several seasons with the real matches, camps and drinks: the record stays well formed
+// every week, and the game ends only by bankruptcy, with the team name emptied.
+TEST(Season, ManySeasonsKeepTheRecordWellFormed) {
+    test::TestGame t(31337);
+    StartNewGame(t.game, "テニス部", "山田");
+    t.ui.onPlayNextRound = [](Game &g) { PlayMatchRound(g); };
+    t.ui.onChooseCamp = [](Game &g) { DecideCamp(g, 1); };
+    t.ui.defaultAnswer = true;
+    WeekOutcome outcome = WeekOutcome::Next;
+    int weeks = 0;
+    while (outcome == WeekOutcome::Next && weeks < 48 * 5) {
+        if (t.state.Players[0].Condition < 60) UseItem(t.game, 0);
+        outcome = PlayWeek(t.game);
+        ++weeks;
+        const GameState &s = t.state;
+        ASSERT_TRUE(SquadPacked(s));
+        ASSERT_GE(PlayerCount(s), 5);
+        ASSERT_EQ(s.TimeOfDay, 0);
+        ASSERT_LE(s.Weather, 3);
+        const CourtCounts c = CountCourts(s);
+        ASSERT_LE(s.TeamCourtsDay, c[kCourtsFineDay] + 3);
+        for (int lot = 0; lot < kLots; ++lot) {
+            ASSERT_GE(s.Facilities[lot].Durability, 0);
+            ASSERT_LE(s.Facilities[lot].Durability, 1000);
+        }
+    }
+    if (outcome == WeekOutcome::Bankrupt) {
+        EXPECT_EQ(t.state.TeamName, "");
+        EXPECT_EQ(WeekOfYear(t.state.WeekCount), 12);
+    } else {
+        EXPECT_EQ(outcome, WeekOutcome::Next);
+        EXPECT_EQ(t.state.WeekCount, 13 + 48 * 5);
+    }
+}
 
 }  // namespace
 }  // namespace tk

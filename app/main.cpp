@@ -5,6 +5,7 @@
 
 #include "core/state/save_store.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/main_screen.h"
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -16,6 +17,7 @@ int main(int argc, char *argv[]) {
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
     tk::GameApp app(tk::DefaultDataFolder(), seed);
 
+    app.SetMainScreenFactory(&tk::OpenMainScreen);
     QObject::connect(&app, &tk::GameApp::quitRequested, &application, &QApplication::quit);
     app.ShowTitle();
     return application.exec();

@@ -83,6 +83,8 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
     details_ = new PlayerDetailPanel;
     coaches_ = new CoachPanel;
     connect(players_, &PlayerPanel::nameClicked, this, &MainWin::SelectPlayer);
+    connect(coaches_, &CoachPanel::slotClicked, this,
+            [this](int slot) { coaches_->Select(app_.State(), slot); });
     connect(players_, &PlayerPanel::nameDoubleClicked, this, [this](int index) {
         SelectPlayer(index);
         OpenPlayerDetails();

@@ -2,6 +2,7 @@
 #include "ui/shell/command_screens.h"
 
 #include "core/rules/match_week.h"
+#include "ui/screens/ItemsWin.h"
 #include "ui/screens/SensyuWin.h"
 #include "ui/shell/SetWIn.h"
 #include "ui/shell/game_app.h"
@@ -10,26 +11,30 @@ namespace tk {
 
 bool CommandAvailable(MainCommand command) {
     switch (command) {
+        case MainCommand::Items:
         case MainCommand::Speed:
         case MainCommand::PlayerDetails: return true;
         default: return false;
     }
 }
 
-void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int selectedPlayer,
+void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &selectedPlayer,
                        int &selectedLot) {
     (void)selectedLot;
     switch (command) {
+        case MainCommand::Items: {
+            ItemsWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
         case MainCommand::Speed: {
             SetWIn dialog(app.GameSettings(), parent);
             dialog.exec();
             break;
         }
-        case MainCommand::PlayerDetails: {
-            SensyuWin screen(app.State(), selectedPlayer, parent);
-            screen.exec();
+        case MainCommand::PlayerDetails:
+            selectedPlayer = SensyuWin::Browse(app.State(), selectedPlayer, parent);
             break;
-        }
         default: break;
     }
 }

@@ -27,9 +27,9 @@ enum class MainCommand {
 bool CommandAvailable(MainCommand command);
 
 // Opens the screen of a command modally over `parent` and returns when it closes.
-// selectedPlayer and selectedLot are the main screen's selections; a screen may change
-// the selected lot (the lot screen).
-void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int selectedPlayer,
+// selectedPlayer and selectedLot are the main screen's selections; a screen may move them
+// (the player detail screen browses the squad, the lot screen picks another lot).
+void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &selectedPlayer,
                        int &selectedLot);
 
 // Plays the match part of a match week on screen (announcement, lineup, match, settlement).

@@ -7,11 +7,14 @@
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
 #include "ui/shell/messages.h"
+#include "ui/shell/screen_hooks.h"
 
 namespace tk {
 
 GameApp::GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent)
-    : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(dataFolder) {}
+    : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(dataFolder) {
+    InstallScreenHooks(*this);
+}
 
 GameApp::~GameApp() {
     delete title_;

@@ -8,6 +8,7 @@
 
 #include "core/rules/land_rules.h"
 #include "ui/shell/units.h"
+#include "ui/widgets/label_style.h"
 
 namespace tk {
 
@@ -58,7 +59,7 @@ void LandPanel::ShowLot(const GameState &s, int lot) {
     usability_->setText(Q(LotUsabilityText(s, lot)));
     name_->setText(Q(LotNameText(s, lot)));
     upkeep_->setText(Q(LotUpkeepText(s, lot)));
-    const QColor colour = ColorFromBgr(DurabilityBarColour(f));
+    const QColor colour = ColorFromRgb(DurabilityBarColour(f));
     bar_->setFixedWidth(TwipsToPixels(DurabilityBarWidth(f.Durability)));
     bar_->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
 }

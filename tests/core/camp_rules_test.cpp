@@ -64,17 +64,5 @@ INSTANTIATE_TEST_SUITE_P(Table, Drinks,
                                            DrinkCase{0, 10, 60}, DrinkCase{1, 100, 200},
                                            DrinkCase{2, 0, 150}, DrinkCase{2, 120, 250}));
 
-TEST(Items, LabelsAndDeclining) {
-    EXPECT_EQ(std::string(Item(0).label), "栄養ドリンク（安）\r使用料 10万円");
-    EXPECT_EQ(std::string(Item(1).label), "栄養ドリンク（普）\r使用量 50万円");
-    EXPECT_EQ(std::string(Item(2).label), "栄養ドリンク（高）\r使用量 100万円");
-    test::TestGame t;
-    StartNewGame(t.game, "テニス部", "山田");
-    const GameState before = t.state;
-    t.ui.answers = {false};
-    EXPECT_FALSE(UseItem(t.game, 2));
-    EXPECT_EQ(t.state, before);
-}
-
 }  // namespace
 }  // namespace tk

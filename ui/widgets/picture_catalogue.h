@@ -14,10 +14,10 @@ enum class PictureId : int {
     LotMarker,             // marker of the selected lot on the main screen's grounds view
     MaintainFrame,         // frame over a lot marked for maintenance (whole-grounds screen)
     PracticeOverlay,       // blinking "練習中" badge over the grounds view
-    GroundsGate,           // fixed picture of the grounds view's top band: the club gate
-    GroundsSideLeft0,      // narrow picture beside the gate, ViewFlags[0] = 0: hedge
+    GroundsGate,           // fixed picture in the middle of the grounds view's top band
+    GroundsSideLeft0,      // narrow picture left of the gate, ViewFlags[0] = 0: hedge
     GroundsSideLeft1,      // ViewFlags[0] = 1: cherry trees
-    GroundsSideRight0,     // narrow picture at the right end, ViewFlags[1] = 0: hedge and lamp
+    GroundsSideRight0,     // narrow picture right of the gate, ViewFlags[1] = 0: hedge, lamp
     GroundsSideRight1,     // ViewFlags[1] = 1: benches and vending machines
     BuildingOutdoorCourt,  // construction screen: outdoor court
     BuildingLitCourt,      // construction screen: outdoor court with lighting
@@ -50,8 +50,8 @@ inline constexpr int kLotTileCount = 11;
 inline constexpr int kLotTileWidth = 160;
 inline constexpr int kLotTileHeight = 120;
 
-// Grounds view of the main screen: a 40-pixel band on top (gate, left side picture, right side
-// picture, 160 pixels each), then lot n at (n % 3 * 160, 40 + n / 3 * 120).
+// Grounds view of the main screen: a 40-pixel band on top (left side picture, gate, right side
+// picture, 160 pixels each, at x = 0, 160, 320), then lot n at (n % 3 * 160, 40 + n / 3 * 120).
 inline constexpr int kGroundsBandHeight = 40;
 inline constexpr int kGroundsBandPieceWidth = 160;
 inline constexpr int kGroundsViewWidth = 3 * kLotTileWidth;
@@ -60,6 +60,8 @@ inline constexpr int kGroundsViewHeight = kGroundsBandHeight + 3 * kLotTileHeigh
 // Whole-grounds screen: lot n drawn at (n % 3 * 120, n / 3 * 100), 120 x 90.
 inline constexpr int kSmallTileWidth = 120;
 inline constexpr int kSmallTileHeight = 90;
+inline constexpr int kSmallTileStepX = 120;
+inline constexpr int kSmallTileStepY = 100;
 
 inline constexpr std::array<PictureInfo, 17> kPictures = {{
     {PictureId::CommandBar, "command_bar.png", 800, 64},
@@ -87,5 +89,13 @@ inline constexpr std::array<PictureInfo, 17> kPictures = {{
 constexpr const PictureInfo &PictureInfoOf(PictureId id) {
     return kPictures[static_cast<std::size_t>(id)];
 }
+
+constexpr bool PicturesInIdOrder() {
+    for (std::size_t i = 0; i < kPictures.size(); ++i) {
+        if (static_cast<std::size_t>(kPictures[i].id) != i) return false;
+    }
+    return true;
+}
+static_assert(PicturesInIdOrder(), "kPictures must list the pictures in the order of PictureId");
 
 }  // namespace tk

@@ -1,0 +1,94 @@
+// Loads the game's pictures from the resources and cuts faces and tiles from their strips.
+#include "ui/widgets/pictures.h"
+
+#include <QPainter>
+
+// The resources live in the static ui library; registering them by hand keeps the linker
+// from dropping them. Outside any namespace, as Q_INIT_RESOURCE requires.
+static void RegisterPictureResources() {
+    Q_INIT_RESOURCE(assets);
+}
+
+namespace tk {
+namespace {
+
+void EnsureResources() {
+    static const bool registered = (RegisterPictureResources(), true);
+    Q_UNUSED(registered);
+}
+
+}  // namespace
+
+QString PicturePath(PictureId id) {
+    const std::string_view file = PictureInfoOf(id).file;
+    return QStringLiteral(":/pictures/") +
+           QString::fromLatin1(file.data(), static_cast<qsizetype>(file.size()));
+}
+
+QPixmap Picture(PictureId id) {
+    EnsureResources();
+    // QPixmap keeps loaded files in QPixmapCache, so asking again is cheap.
+    return QPixmap(PicturePath(id));
+}
+
+QPixmap CommandFace(int button, bool pressed) {
+    if (button < 0 || button >= kCommandButtonCount) return {};
+    return Picture(PictureId::CommandBar)
+        .copy(button * kCommandColumnStep, pressed ? kCommandPressedOffset : 0, kCommandFaceWidth,
+              kCommandFaceHeight);
+}
+
+QPoint CommandFacePos(int button) {
+    return {button * kCommandDrawStep, kCommandDrawTop};
+}
+
+QPixmap LotTile(int displayKind) {
+    if (displayKind < 0 || displayKind >= kLotTileCount) return {};
+    return Picture(PictureId::LotTiles)
+        .copy(displayKind * kLotTileWidth, 0, kLotTileWidth, kLotTileHeight);
+}
+
+QPixmap SmallLotTile(int displayKind) {
+    const QPixmap tile = LotTile(displayKind);
+    if (tile.isNull()) return {};
+    return tile.scaled(kSmallTileWidth, kSmallTileHeight, Qt::IgnoreAspectRatio,
+                       Qt::SmoothTransformation);
+}
+
+QPoint GroundsLotPos(int lot) {
+    return {lot % 3 * kLotTileWidth, kGroundsBandHeight + lot / 3 * kLotTileHeight};
+}
+
+QPoint WholeGroundsLotPos(int lot) {
+    return {lot % 3 * kSmallTileStepX, lot / 3 * kSmallTileStepY};
+}
+
+QPixmap GroundsSidePicture(int side, int flag) {
+    const bool decorated = flag != 0;
+    if (side == 0) {
+        return Picture(decorated ? PictureId::GroundsSideLeft1 : PictureId::GroundsSideLeft0);
+    }
+    return Picture(decorated ? PictureId::GroundsSideRight1 : PictureId::GroundsSideRight0);
+}
+
+QPixmap GroundsBand(int leftFlag, int rightFlag) {
+    QPixmap band(kGroundsViewWidth, kGroundsBandHeight);
+    band.fill(Qt::transparent);
+    QPainter p(&band);
+    p.drawPixmap(0, 0, GroundsSidePicture(0, leftFlag));
+    p.drawPixmap(kGroundsBandPieceWidth, 0, Picture(PictureId::GroundsGate));
+    p.drawPixmap(2 * kGroundsBandPieceWidth, 0, GroundsSidePicture(1, rightFlag));
+    return band;
+}
+
+QPixmap BuildingPicture(int storedKind) {
+    switch (storedKind) {
+        case 0: return Picture(PictureId::BuildingOutdoorCourt);
+        case 1: return Picture(PictureId::BuildingLitCourt);
+        case 4: return Picture(PictureId::BuildingIndoorCourt);
+        case 6: return Picture(PictureId::BuildingTrainingRoom);
+        default: return {};
+    }
+}
+
+}  // namespace tk

@@ -1,6 +1,8 @@
 // Bench, places, swaps and moves of the regulars.
 #include "core/rules/lineup_rules.h"
 
+#include <algorithm>
+
 #include "core/rules/game.h"
 #include "core/rules/lookups.h"
 
@@ -20,12 +22,31 @@ void SetOrder(GameState &s, int slot, int order) {
 }  // namespace
 
 BenchMap FillBench(const GameState &s) {
+    return FillBench(s, 0);
+}
+
+int BenchColumns(const GameState &s) {
+    int players = 0;
+    for (int j = 0; j < kSquadSlots; ++j) {
+        const PlayerRecord &p = s.Players[static_cast<std::size_t>(j)];
+        if (p.Occupied() && p.Order == 0) ++players;
+    }
+    const int columns = (players + kBenchColumnCells - 1) / kBenchColumnCells;
+    return std::max(columns, kBenchCells / kBenchColumnCells);
+}
+
+BenchMap FillBench(const GameState &s, int firstColumn) {
     BenchMap bench;
     bench.fill(kEmptyCell);
+    int hidden = kBenchColumnCells * std::max(firstColumn, 0);
     int cell = 0;
     for (int j = 0; j < kSquadSlots && cell < kBenchCells; ++j) {
         const PlayerRecord &p = s.Players[static_cast<std::size_t>(j)];
-        if (p.Occupied() && p.Order == 0) bench[static_cast<std::size_t>(cell++)] = j;
+        if (!p.Occupied() || p.Order != 0) continue;
+        if (hidden > 0)
+            --hidden;
+        else
+            bench[static_cast<std::size_t>(cell++)] = j;
     }
     return bench;
 }

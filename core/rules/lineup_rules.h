@@ -20,6 +20,15 @@ inline constexpr int kEmptyCell = 20;   // the spare slot: an empty cell or plac
 using BenchMap = std::array<int, kBenchCells>;
 BenchMap FillBench(const GameState &s);
 
+// While places are empty more than fifteen players may sit on the bench; the lineup screen
+// then scrolls it by columns of five so that every one of them can be given a place.
+inline constexpr int kBenchColumnCells = 5;
+// Columns the whole bench needs: at least the three shown.
+int BenchColumns(const GameState &s);
+// The bench scrolled to start at column `firstColumn`: the first 5 x firstColumn players
+// without a place are out of sight. FillBench(s) is FillBench(s, 0).
+BenchMap FillBench(const GameState &s, int firstColumn);
+
 // The slot holding place n (1..5): the last slot 0..19 with Order n, else kEmptyCell.
 int PlaceSlot(const GameState &s, int n);
 // The name a place shows; " " for an empty place.

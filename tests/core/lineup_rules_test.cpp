@@ -102,6 +102,22 @@ TEST(Lineup, ArrowKeysStayOnFilledCells) {
     EXPECT_EQ(MoveBenchSelection(bench, 4, +1), 5);
 }
 
+// With places empty the bench may hold twenty: it scrolls by columns and shows them all.
+TEST(Lineup, LongBenchScrollsByColumns) {
+    TestGame t;
+    MakeSquad(t.state, 20);
+    EXPECT_EQ(BenchColumns(t.state), 3);  // fifteen on the bench fit
+    for (PlayerRecord &p : t.state.Players) p.Order = 0;
+    EXPECT_EQ(BenchColumns(t.state), 4);
+    EXPECT_EQ(FillBench(t.state, 0), FillBench(t.state));
+    EXPECT_EQ(FillBench(t.state)[14], 14);
+    const BenchMap scrolled = FillBench(t.state, 1);
+    EXPECT_EQ(scrolled[0], 5);
+    EXPECT_EQ(scrolled[14], 19);
+    EXPECT_EQ(FillBench(t.state, 2)[9], 19);
+    EXPECT_EQ(FillBench(t.state, 2)[10], kEmptyCell);
+}
+
 TEST(Lineup, AutoFillTakesBenchPlayersInOrder) {
     TestGame t;
     MakeSquad(t.state, 8);

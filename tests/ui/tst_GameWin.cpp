@@ -1,0 +1,151 @@
+// The match screen: the same match as the engine plays for the same seed, what a finished
+// bout shows, and no way out before the end.
+#include <QLabel>
+#include <QTest>
+
+#include "core/rules/lookups.h"
+#include "core/rules/match_engine.h"
+#include "core/rules/tournament_rules.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/ui/match_screen_support.h"
+#include "tests/ui/modal_helper.h"
+#include "tests/ui/ui_test_registry.h"
+#include "ui/screens/GameWin.h"
+#include "ui/widgets/click_label.h"
+
+using namespace tk;
+using namespace tk::test;
+
+namespace {
+
+constexpr int kWeek = 100;
+
+GameState MatchWeek(int kind) {
+    GameState s;
+    SetSquad(s, {120, 95, 105, 140, 80});
+    BookWeek(s, kWeek, kind);
+    return s;
+}
+
+// Runs the screen modally; a screen that never finishes fails the test instead of hanging.
+void PlayOnScreen(GameWin &win) {
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, &win, [&win] { win.done(QDialog::Rejected); });
+    guard.start(30000);
+    win.exec();
+}
+
+}  // namespace
+
+class tst_GameWin : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        const QStringList leaked = LeakedWindows();
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+    }
+
+    void sameMatchAsTheEngine_data() {
+        QTest::addColumn<int>("kind");
+        QTest::addColumn<int>("seed");
+        QTest::newRow("Lv.3 lost 2-3") << 3 << 3;
+        QTest::newRow("Lv.3 won 3-1") << 3 << 5;
+        QTest::newRow("spring second round") << 11 << 7;
+        QTest::newRow("autumn semi-final") << 17 << 8;
+    }
+
+    void sameMatchAsTheEngine() {
+        QFETCH(int, kind);
+        QFETCH(int, seed);
+        const ScopedUiTimingScale fast(0);
+        const GameState start = MatchWeek(kind);
+
+        TestGame engine(static_cast<std::uint64_t>(seed));
+        engine.state = start;
+        const MatchOutcome outcome = PlayWholeMatch(engine.game, true);
+        const AfterClose engineNext = SettleMatch(engine.game, outcome.won);
+
+        ScreenGame screen(start, static_cast<std::uint64_t>(seed));
+        GameWin win(screen.game);
+        PlayOnScreen(win);
+
+        QVERIFY(win.Finished());
+        QCOMPARE(win.Won(), outcome.won);
+        QCOMPARE(win.CurrentMatch().TeamWins(), outcome.wins);
+        QCOMPARE(win.CurrentMatch().TeamLosses(), outcome.losses);
+        QCOMPARE(int(win.Next()), int(engineNext));
+        QCOMPARE(screen.ui.log, engine.ui.Texts());
+        QVERIFY(screen.state == engine.state);
+        // Not one draw more or less: the flicker has a source of its own.
+        QCOMPARE(screen.rng.Uniform(), engine.rng.Uniform());
+    }
+
+    void finishedBoutShowsBarsDifferencesAndChance() {
+        // Notices stay up long enough (50 ms) to be caught; the bars still run at 1 ms.
+        const ScopedUiTimingScale fast(0.01);
+        ScreenGame screen(MatchWeek(2), 11);
+        GameWin win(screen.game);
+        QCOMPARE(win.GameName()->text(), QStringLiteral("練習試合\nLv.2"));
+        bool checked = false;
+        ModalAnswerer atFirstNotice(
+            [&](QWidget *notice) {
+                const Match &m = win.CurrentMatch();
+                QCOMPARE(win.Men()->text(), QStringLiteral("1人目"));
+                QCOMPARE(win.NName()->text(), QString::fromStdString(PersonName(screen.state, 0)));
+                QCOMPARE(win.WW()->text(), QStringLiteral("0"));
+                QCOMPARE(win.LL()->text(), QStringLiteral("0"));
+                int sum = 0;
+                for (int row = 1; row <= kComparedRows; ++row) {
+                    const int diff = m.OurValue(row) - m.TheirValue(row);
+                    sum += diff;
+                    QCOMPARE(win.MyForceTwips(row), double(m.OurShare(row)));
+                    QCOMPARE(win.ComForceLeftTwips(row),
+                             double(GameWin::kStickRightTwips - m.TheirShare(row)));
+                    QCOMPARE(win.Pts(row)->text(), QString::fromStdString(PointsText(diff)));
+                    QCOMPARE(win.MyPoint(row)->text(),
+                             QString::fromStdString(GradeLetter(m.OurValue(row))));
+                    // The two bars meet: together they fill the strip.
+                    const auto bars = win.Stick(row)->findChildren<QWidget *>();
+                    QCOMPARE(bars.size(), 2);
+                    QCOMPARE(bars[0]->width() + bars[1]->width(), win.Stick(row)->width());
+                }
+                QCOMPARE(win.SumPts()->text(), QString::fromStdString(PointsText(sum)));
+                QCOMPARE(win.P()->text(),
+                         QString::fromStdString(PercentText(WinPercent(WinChanceOf(sum)))));
+                QVERIFY(!win.FlickerRunning());
+                checked = true;
+                ClickButton(notice, QStringLiteral("閉じる"));
+            },
+            QStringLiteral("MeSForm"));
+        PlayOnScreen(win);
+        QVERIFY(checked);
+        QVERIFY(win.Finished());
+    }
+
+    void cannotBeLeftMidway() {
+        const ScopedUiTimingScale fast(0);
+        ScreenGame screen(MatchWeek(1), 5);
+        GameWin win(screen.game);
+        QVERIFY(!(win.windowFlags() & Qt::WindowCloseButtonHint));
+        QVERIFY(!(win.windowFlags() & Qt::WindowMinMaxButtonsHint));
+        win.show();
+        QVERIFY(!win.close());
+        QTest::keyClick(&win, Qt::Key_Escape);
+        QVERIFY(win.isVisible());
+        QVERIFY(!win.Finished());
+
+        // A click on the fifth difference only stops the flicker; the match plays on.
+        QVERIFY(win.FlickerRunning());
+        QTest::mouseClick(win.Pts(5), Qt::LeftButton);
+        QVERIFY(!win.FlickerRunning());
+        QTRY_VERIFY_WITH_TIMEOUT(win.Finished(), 30000);
+        QVERIFY(!win.isVisible());
+        QCOMPARE(int(screen.state.MatchResult(kWeek)), win.CurrentMatch().Result());
+    }
+};
+
+TK_UI_TEST(tst_GameWin);
+
+#include "tst_GameWin.moc"

@@ -1,0 +1,37 @@
+// The match announcement: the competition and the round, for two seconds.
+#pragma once
+
+#include <QDialog>
+#include <QTimer>
+
+#include "core/state/game_state.h"
+
+class QLabel;
+
+namespace tk {
+
+class BeforeGame : public QDialog {
+    Q_OBJECT
+
+public:
+    // Announces this week's match. Closes after two seconds, on a click or on any key.
+    explicit BeforeGame(const GameState &s, QWidget *parent = nullptr);
+
+    QLabel *GameKind() const { return gameKind_; }
+    QLabel *Pro() const { return pro_; }
+    QLabel *Picture() const { return picture_; }
+    const QTimer &Timer1() const { return timer1_; }
+
+protected:
+    void showEvent(QShowEvent *event) override;
+    void mousePressEvent(QMouseEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
+
+private:
+    QLabel *gameKind_ = nullptr;
+    QLabel *pro_ = nullptr;
+    QLabel *picture_ = nullptr;
+    QTimer timer1_;
+};
+
+}  // namespace tk

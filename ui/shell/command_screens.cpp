@@ -2,7 +2,10 @@
 #include "ui/shell/command_screens.h"
 
 #include "core/rules/match_week.h"
+#include "ui/screens/DistributeWin.h"
 #include "ui/screens/ItemsWin.h"
+#include "ui/screens/PlayerSetWin.h"
+#include "ui/screens/PracMenuWin.h"
 #include "ui/screens/SensyuWin.h"
 #include "ui/shell/SetWIn.h"
 #include "ui/shell/game_app.h"
@@ -11,6 +14,9 @@ namespace tk {
 
 bool CommandAvailable(MainCommand command) {
     switch (command) {
+        case MainCommand::PracticePlan:
+        case MainCommand::Roster:
+        case MainCommand::Allotment:
         case MainCommand::Items:
         case MainCommand::Speed:
         case MainCommand::PlayerDetails: return true;
@@ -22,6 +28,21 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
                        int &selectedLot) {
     (void)selectedLot;
     switch (command) {
+        case MainCommand::PracticePlan: {
+            PracMenuWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::Roster: {
+            PlayerSetWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::Allotment: {
+            DistributeWin screen(app.State(), parent);
+            screen.exec();
+            break;
+        }
         case MainCommand::Items: {
             ItemsWin screen(app.CurrentGame(), parent);
             screen.exec();

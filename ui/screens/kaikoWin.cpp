@@ -1,0 +1,58 @@
+// The dismissal screen.
+#include "ui/screens/kaikoWin.h"
+
+#include <QHBoxLayout>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "core/rules/game.h"
+#include "core/rules/roster_rules.h"
+#include "ui/screens/RosterList.h"
+
+namespace tk {
+
+kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
+    setObjectName(QStringLiteral("kaikoWin"));
+    setModal(true);
+
+    list_ = new RosterList(game_.state, this);
+    dismiss_ = new QPushButton(QStringLiteral("選手解雇"), this);
+    dismiss_->setObjectName(QStringLiteral("Command1"));
+    close_ = new QPushButton(QStringLiteral("閉じる"), this);
+    close_->setObjectName(QStringLiteral("Command4"));
+    for (QPushButton *b : {dismiss_, close_}) b->setAutoDefault(false);
+
+    connect(dismiss_, &QPushButton::clicked, this, &kaikoWin::DismissSelected);
+    connect(close_, &QPushButton::clicked, this, &kaikoWin::accept);
+    connect(list_, &RosterList::selectionChanged, this, &kaikoWin::UpdateButtons);
+
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(dismiss_);
+    buttons->addWidget(close_);
+
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(list_);
+    layout->addLayout(buttons);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    Reload();
+}
+
+void kaikoWin::Reload() {
+    // As if opened anew: title, list, scroll range and the limit from the record.
+    setWindowTitle(QString::fromStdString(RosterTitle(game_.state)));
+    list_->MakeForm();
+    UpdateButtons();
+}
+
+void kaikoWin::UpdateButtons() {
+    // The squad never goes below five players.
+    dismiss_->setEnabled(CanDismiss(game_.state) && list_->ElectedPlayer() >= 0);
+}
+
+void kaikoWin::DismissSelected() {
+    if (AskAndDismissPlayer(game_, list_->ElectedPlayer())) Reload();
+}
+
+}  // namespace tk

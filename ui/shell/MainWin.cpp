@@ -14,6 +14,7 @@
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
 #include "core/rules/practice_rules.h"
+#include "ui/screens/match_week_screens.h"
 #include "ui/shell/Versions.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
@@ -326,10 +327,6 @@ void MainWin::OpenAllotment() {
 }
 
 void MainWin::StartPracticeWeek() {
-    if (!WeekPlayable(app_.State())) {
-        FinishWeek();
-        return;
-    }
     practiceRunning_ = true;
     weekBusy_ = true;
     timeSpend_.setInterval(UiTiming::PracticeStepMs());
@@ -355,7 +352,7 @@ void MainWin::PracticeTick() {
 
 void MainWin::PlayMatchWeek() {
     weekBusy_ = true;
-    PlayMatchWeekOnScreen(app_, this);
+    PlayMatchWeekOnScreen(app_.CurrentGame(), app_.Ui(), this);
     FormLoad();
     FinishWeek();
 }

@@ -1,12 +1,15 @@
 // Which screen each main-screen command opens.
 #include "ui/shell/command_screens.h"
 
-#include "core/rules/match_week.h"
 #include "ui/screens/DistributeWin.h"
 #include "ui/screens/ItemsWin.h"
 #include "ui/screens/PlayerSetWin.h"
 #include "ui/screens/PracMenuWin.h"
 #include "ui/screens/SensyuWin.h"
+#include "ui/screens/TochiWin.h"
+#include "ui/screens/WholeTochiWin.h"
+#include "ui/screens/ZimuWin.h"
+#include "ui/screens/grounds_marks.h"
 #include "ui/shell/SetWIn.h"
 #include "ui/shell/game_app.h"
 
@@ -19,6 +22,9 @@ bool CommandAvailable(MainCommand command) {
         case MainCommand::Allotment:
         case MainCommand::Items:
         case MainCommand::Speed:
+        case MainCommand::Office:
+        case MainCommand::Grounds:
+        case MainCommand::Lot:
         case MainCommand::PlayerDetails: return true;
         default: return false;
     }
@@ -26,8 +32,32 @@ bool CommandAvailable(MainCommand command) {
 
 void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &selectedPlayer,
                        int &selectedLot) {
-    (void)selectedLot;
+    // The grounds screens share their maintenance marks through the window that opens them.
+    QObject *marksOwner = parent != nullptr ? static_cast<QObject *>(parent) : &app;
     switch (command) {
+        case MainCommand::Office: {
+            ZimuWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::Grounds: {
+            WholeTochiWin::AllotmentOpener allotment;
+            if (CommandAvailable(MainCommand::Allotment)) {
+                allotment = [&app, &selectedPlayer, &selectedLot](QWidget *over) {
+                    OpenCommandScreen(MainCommand::Allotment, app, over, selectedPlayer,
+                                      selectedLot);
+                };
+            }
+            WholeTochiWin screen(app.CurrentGame(), GroundsMarks::Of(marksOwner), allotment,
+                                 parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::Lot: {
+            TochiWin screen(app.CurrentGame(), GroundsMarks::Of(marksOwner), selectedLot, parent);
+            screen.exec();
+            break;
+        }
         case MainCommand::PracticePlan: {
             PracMenuWin screen(app.CurrentGame(), parent);
             screen.exec();
@@ -58,11 +88,6 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
             break;
         default: break;
     }
-}
-
-void PlayMatchWeekOnScreen(GameApp &app, QWidget *parent) {
-    (void)parent;
-    PlayMatchWeek(app.CurrentGame());
 }
 
 }  // namespace tk

@@ -32,7 +32,4 @@ bool CommandAvailable(MainCommand command);
 void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &selectedPlayer,
                        int &selectedLot);
 
-// Plays the match part of a match week on screen (announcement, lineup, match, settlement).
-void PlayMatchWeekOnScreen(GameApp &app, QWidget *parent);
-
 }  // namespace tk

@@ -1,0 +1,166 @@
+// The title and new-game screens: slot summaries, erasing, a damaged slot, a new game.
+#include <QApplication>
+#include <QFile>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/rules/new_game.h"
+#include "tests/support/scripted_ui.h"
+#include "tests/ui/modal_helper.h"
+#include "tests/ui/ui_test_registry.h"
+#include "ui/screens/BeginForm.h"
+#include "ui/screens/NewGameWin.h"
+#include "ui/shell/MainWin.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/main_screen.h"
+
+using namespace tk;
+using namespace tk::test;
+
+namespace {
+
+// A saved game in slot `slot` of `folder`.
+void SaveAGame(const QString &folder, int slot, const std::string &team) {
+    TestGame t(7);
+    StartNewGame(t.game, team, "監督");
+    SaveStore store(folder);
+    QVERIFY(store.SaveGame(slot, t.state).Ok());
+}
+
+// Types text the way an input method commits it.
+void Type(QWidget *widget, const QString &text) {
+    QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
+    QApplication::sendEvent(widget, &press);
+}
+
+template <class Window>
+Window *VisibleWindow() {
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (auto *window = qobject_cast<Window *>(w); window && w->isVisible()) return window;
+    return nullptr;
+}
+
+}  // namespace
+
+class tst_BeginForm : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        const QStringList leaked = LeakedWindows();
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+    }
+
+    void showsEmptyUsedAndDamagedSlots() {
+        QTemporaryDir dir;
+        SaveAGame(dir.path(), 1, "テニス部");
+        QFile damaged(dir.path() + QStringLiteral("/Save2.Kumo"));
+        QVERIFY(damaged.open(QIODevice::WriteOnly));
+        damaged.write(QByteArray(40000, '\x7f'));
+        damaged.close();
+
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QVERIFY(title);
+        QCOMPARE(title->Prev(0)->text(), QStringLiteral("\n新しく始める"));
+        QCOMPARE(title->Prev(1)->text(), QStringLiteral("テニス部\n1年目4月1週\n資金3000万円"));
+        QCOMPARE(title->Prev(2)->text(), QStringLiteral("\nデータが壊れています"));
+        QCOMPARE(title->SaveData(3)->text(), QStringLiteral("データ4"));
+        QCOMPARE(title->EraseDatas(3)->text(), QStringLiteral("データ4を消す"));
+
+        // A damaged slot cannot be opened: the player is told, and nothing starts.
+        ModalAnswerer notice(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        title->SaveData(2)->click();
+        QVERIFY(notice.Acted());
+        QVERIFY(title->isVisible());
+        QVERIFY(!app.MainScreen());
+
+        // ...but it can be erased.
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        title->EraseDatas(2)->click();
+        QVERIFY(yes.Acted());
+        QCOMPARE(title->Prev(2)->text(), QStringLiteral("\n新しく始める"));
+    }
+
+    void eraseAskedNoKeepsTheSlot() {
+        QTemporaryDir dir;
+        SaveAGame(dir.path(), 0, "残るチーム");
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        ModalAnswerer no(ModalAnswerer::Click(QStringLiteral("いいえ")));
+        title->EraseDatas(0)->click();
+        QVERIFY(no.Acted());
+        QVERIFY(title->Prev(0)->text().startsWith(QStringLiteral("残るチーム")));
+    }
+
+    void closeBoxIsRefusedAndQuitWritesTheSettings() {
+        QTemporaryDir dir;
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        QWidget *title = app.TitleScreen();
+        title->close();
+        QVERIFY(title->isVisible());
+        bool quit = false;
+        connect(&app, &GameApp::quitRequested, this, [&] { quit = true; });
+        qobject_cast<BeginForm *>(title)->QuitButton()->click();
+        QVERIFY(quit);
+        QCOMPARE(QFile(dir.path() + QStringLiteral("/SaveData.Kumo")).size(), 700);
+    }
+
+    void newGameChecksNamesThenOpensTheMainScreen() {
+        QTemporaryDir dir;
+        GameApp app(dir.path(), 42);
+        app.SetMainScreenFactory(&OpenMainScreen);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        title->SaveData(3)->click();
+        QCOMPARE(app.GameSettings().CurrentSlot, 3);
+        auto *newGame = VisibleWindow<NewGameWin>();
+        QVERIFY(!title->isVisible());
+        QVERIFY(newGame);
+        QCOMPARE(newGame->windowTitle(), QStringLiteral("チーム名・監督名を決めてください。"));
+
+        ModalAnswerer both(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        newGame->StartButton()->click();
+        QVERIFY(both.Acted());
+        QCOMPARE(both.Title(), QString());
+
+        newGame->NameText(0)->setText(QStringLiteral(" "));  // one space is a name
+        ModalAnswerer manager([](QWidget *modal) {
+            QVERIFY(modal->findChild<QLabel *>()->text().contains(
+                QStringLiteral("監督名を入れてください。")));
+            ClickButton(modal, QStringLiteral("閉じる"));
+        });
+        newGame->StartButton()->click();
+        QVERIFY(manager.Acted());
+
+        // A character that cannot be saved is never taken into the name.
+        Type(newGame->NameText(1), QStringLiteral("田中"));
+        Type(newGame->NameText(1), QStringLiteral("😀"));
+        QCOMPARE(newGame->NameText(1)->text(), QStringLiteral("田中"));
+
+        ModalAnswerer intro(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        newGame->StartButton()->click();
+        QVERIFY(intro.Acted());
+        auto *main = qobject_cast<MainWin *>(app.MainScreen());
+        QVERIFY(main);
+        QCOMPARE(app.State().TeamName, std::string(" "));
+        QCOMPARE(main->windowTitle(),
+                 QStringLiteral("チーム名  　監督名 田中　1年目 4月 1週　資金 3000万円"));
+        QCOMPARE(main->DateBox()->text(), QStringLiteral("1年目\n4月1週\n天気 晴れ  午前"));
+        QCOMPARE(main->FundsBox()->text(), QStringLiteral("資金 3000万円"));
+        QCOMPARE(main->FixtureBox()->text(), QStringLiteral("なし"));
+        QCOMPARE(main->EventBox()->text(), QStringLiteral("なし"));
+        QCOMPARE(main->RecordLabel()->text(), QStringLiteral("成績 0勝 0敗"));
+        QCOMPARE(main->PrizeLabel()->text(), QStringLiteral("賞金　0万円"));
+    }
+};
+
+#include "tst_BeginForm.moc"
+TK_UI_TEST(tst_BeginForm);

@@ -1,0 +1,160 @@
+// The main screen: a practice week at normal and fast speed, commands refused while it
+// runs, a match week without practice, closing with and without saving, erasing the team.
+#include <QLabel>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include "core/rules/lookups.h"
+#include "tests/ui/modal_helper.h"
+#include "tests/ui/ui_test_registry.h"
+#include "ui/shell/MainWin.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/main_screen.h"
+#include "ui/widgets/command_bar.h"
+
+using namespace tk;
+using namespace tk::test;
+
+namespace {
+
+// A new game in slot 0 of its own folder, on the main screen, the introduction answered.
+struct Session {
+    QTemporaryDir dir;
+    GameApp app{dir.path(), 99};
+    MainWin *main = nullptr;
+
+    explicit Session(bool fast = false) {
+        app.SetMainScreenFactory(&OpenMainScreen);
+        app.GameSettings().FastMode = fast ? kTrue : kFalse;
+        ModalAnswerer intro(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        app.BeginNewGame(QStringLiteral("テスト"), QStringLiteral("監督"));
+        main = qobject_cast<MainWin *>(app.MainScreen());
+    }
+
+    void Press(int button) {
+        CommandBar *bar = main->Bar();
+        const QPoint at = bar->ButtonRect(button).center();
+        QTest::mousePress(bar, Qt::LeftButton, {}, at);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, at);
+    }
+
+    // Plays a practice week from the advance button to its end.
+    int PlayPracticeWeek() {
+        const int before = app.State().WeekCount;
+        Press(0);
+        if (!QTest::qWaitFor([&] { return !main->PracticeRunning(); }, 5000)) return -1;
+        return app.State().WeekCount - before;
+    }
+};
+
+}  // namespace
+
+class tst_MainWin : public QObject {
+    Q_OBJECT
+
+    ScopedUiTimingScale fast_{0.001};
+
+private slots:
+    void cleanup() {
+        const QStringList leaked = LeakedWindows();
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+    }
+
+    void practiceWeekSameAtBothSpeeds() {
+        Session normal(false);
+        Session fast(true);
+        QVERIFY(normal.main && fast.main);
+        QVERIFY(normal.app.State() == fast.app.State());
+        int ticks = 0;
+        connect(&normal.main->TimeSpend(), &QTimer::timeout, this, [&] { ++ticks; });
+        QCOMPARE(normal.PlayPracticeWeek(), 1);
+        QCOMPARE(ticks, 7);
+        QCOMPARE(fast.PlayPracticeWeek(), 1);
+        QVERIFY(normal.app.State() == fast.app.State());
+        QCOMPARE(normal.app.State().WeekCount, 14);
+        QCOMPARE(normal.app.State().TimeOfDay, 0);
+        QVERIFY(!normal.main->TimeSpend().isActive());
+        QVERIFY(!normal.main->MarkTime().isActive());
+        QCOMPARE(normal.main->DateBox()->text(),
+                 QStringLiteral("1年目\n4月2週\n天気 %1  午前")
+                     .arg(QString::fromStdString(WeatherText(normal.app.State().Weather))));
+    }
+
+    void commandsRefusedDuringPractice() {
+        Session s;
+        s.Press(0);
+        QVERIFY(s.main->PracticeRunning());
+        const GameState during = s.app.State();
+        for (int button : {0, 3, 4}) {
+            ModalAnswerer refused([](QWidget *modal) {
+                QVERIFY(!QApplication::activeModalWidget()->findChildren<QLabel *>().isEmpty());
+                ClickButton(modal, QStringLiteral("閉じる"));
+            });
+            s.Press(button);
+            QVERIFY(refused.Acted());
+            // The practice waits while the notice is open: nothing moved.
+            QVERIFY(s.app.State() == during);
+        }
+        QVERIFY(QTest::qWaitFor([&] { return !s.main->PracticeRunning(); }, 5000));
+        QCOMPARE(s.app.State().WeekCount, 14);
+    }
+
+    void matchWeekRunsNoPractice() {
+        Session s;
+        GameState &state = s.app.State();
+        state.MatchKind(state.WeekCount) = 1;  // a practice match at Lv.1 this week
+        const auto condition = state.Players[0].Condition;
+        // Answer whatever the match screens show until the week has ended.
+        QTimer answer;
+        connect(&answer, &QTimer::timeout, this, [] {
+            if (QWidget *modal = QApplication::activeModalWidget()) {
+                for (const QString &b : {QStringLiteral("閉じる"), QStringLiteral("はい"),
+                                         QStringLiteral("OK"), QStringLiteral("決定")})
+                    if (FindButton(modal, b)) {
+                        ClickButton(modal, b);
+                        return;
+                    }
+                modal->close();
+            }
+        });
+        answer.start(1);
+        s.Press(0);
+        answer.stop();
+        QVERIFY(!s.main->PracticeRunning());
+        QCOMPARE(state.WeekCount, 14);
+        QCOMPARE(state.Players[0].Condition, condition);  // no practice was applied
+        QCOMPARE(state.Category[0].Wins + state.Category[0].Losses, 1);
+    }
+
+    void closeAskedNoKeepsPlayingYesSaves() {
+        Session s;
+        {
+            ModalAnswerer no(ModalAnswerer::Click(QStringLiteral("いいえ")));
+            QVERIFY(!s.main->close());
+            QVERIFY(no.Acted());
+        }
+        QVERIFY(s.main->isVisible());
+        QVERIFY(!s.app.Store().LoadGame(0).Value().TeamName.size());
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        QVERIFY(s.main->close());
+        QVERIFY(yes.Acted());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(s.app.TitleScreen() && s.app.TitleScreen()->isVisible());
+        Result<GameState> saved = s.app.Store().LoadGame(0);
+        QVERIFY(saved.Ok());
+        QVERIFY(saved.Value() == s.app.State());
+    }
+
+    void eraseSavesTheSlotAsEmpty() {
+        Session s;
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        s.main->findChild<QAction *>(QStringLiteral("FErase"))->trigger();
+        QVERIFY(yes.Acted());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QCOMPARE(s.app.Store().InspectSlot(0).State, SlotState::Empty);
+    }
+};
+
+#include "tst_MainWin.moc"
+TK_UI_TEST(tst_MainWin);

@@ -170,6 +170,11 @@ private slots:
                     QCOMPARE(DrawnLot(screen, 1).pixel(60, 45), Tile(v.unlit).pixel(60, 45));
                     QCOMPARE(DrawnLot(screen, 2).pixel(30, 30), Tile(v.lit).pixel(30, 30));
                     if (v.timeOfDay == 5) GrabIfAsked(modal, QStringLiteral("WholeTochiWinNight"));
+                    // "練習配分" opens the court split over the grounds.
+                    ModalAnswerer split(ModalAnswerer::Click(QStringLiteral("閉じる")),
+                                        QStringLiteral("DistributeWin"));
+                    ClickButton(modal, QStringLiteral("練習配分"));
+                    QVERIFY(split.Closed());
                     ClickButton(modal, QStringLiteral("閉じる"));
                 },
                 QStringLiteral("WholeTochiWin"));

@@ -1,0 +1,166 @@
+// A save that fails or is cut off at any point leaves the slot holding exactly the old game
+// or exactly the new one: every step of the atomic replace failed in turn (also short
+// writes), and a saving process killed at random moments.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <random>
+
+#include <QDir>
+#include <QTemporaryDir>
+
+#include "core/state/save_store.h"
+#include "tests/storage/crash_records.h"
+
+extern char **environ;
+
+namespace tk {
+namespace {
+
+// One way the file steps can break: which step, and how.
+enum class Break {
+    kOpen,          // the temporary file cannot be created
+    kWriteNothing,  // the write fails at once
+    kShortWrite,    // only the first `keep` bytes reach the disk (a full disk)
+    kWriteLies,     // everything is written but an error is reported
+    kFlush,         // the buffered bytes cannot be flushed
+    kCommitBefore,  // sync or rename fails: the target is never replaced
+    kCommitAfter,   // the rename happened but an error is reported afterwards
+};
+
+struct BreakCase {
+    Break how;
+    qint64 keep = 0;  // kShortWrite: bytes written; -1 for all but the last
+    bool newGameLands = false;
+};
+
+class BrokenSteps : public FileSteps {
+public:
+    explicit BrokenSteps(BreakCase c) : c_(c) {}
+    bool Open(QSaveFile &f) override { return c_.how != Break::kOpen && FileSteps::Open(f); }
+    qint64 Write(QSaveFile &f, const QByteArray &b) override {
+        switch (c_.how) {
+            case Break::kWriteNothing: return -1;
+            case Break::kShortWrite: {
+                const qint64 keep =
+                    c_.keep < 0 ? b.size() - 1 : std::min<qint64>(c_.keep, b.size() - 1);
+                return FileSteps::Write(f, b.left(keep));
+            }
+            case Break::kWriteLies: FileSteps::Write(f, b); return -1;
+            default: return FileSteps::Write(f, b);
+        }
+    }
+    bool Flush(QSaveFile &f) override { return c_.how != Break::kFlush && FileSteps::Flush(f); }
+    bool Commit(QSaveFile &f) override {
+        if (c_.how == Break::kCommitBefore) return false;
+        const bool done = FileSteps::Commit(f);
+        return c_.how != Break::kCommitAfter && done;
+    }
+
+private:
+    BreakCase c_;
+};
+
+const std::vector<GameState> &Games() {
+    static const std::vector<GameState> games = test::CrashTestGames(6);
+    return games;
+}
+
+class InterruptedSave : public ::testing::TestWithParam<BreakCase> {};
+
+TEST_P(InterruptedSave, SlotHoldsExactlyTheOldOrTheNewGame) {
+    const BreakCase c = GetParam();
+    // Over an older save, and as the very first save of an empty slot.
+    for (const bool firstSave : {false, true}) {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("Data");
+        SaveStore good(data);
+        const GameState oldGame = firstSave ? GameState{} : Games()[0];
+        if (!firstSave) {
+            ASSERT_TRUE(good.SaveGame(1, oldGame).Ok());
+        }
+
+        GameState newGame = Games()[3];
+        const GameState inMemory = newGame;
+        SaveStore broken(data, std::make_shared<BrokenSteps>(c));
+        const Status saved = broken.SaveGame(1, newGame);
+
+        EXPECT_FALSE(saved.Ok()) << "a failed save was reported as done";
+        EXPECT_FALSE(saved.Reason().empty());
+        EXPECT_EQ(newGame, inMemory) << "the game in memory changed";
+        auto loaded = good.LoadGame(1);
+        ASSERT_TRUE(loaded.Ok()) << loaded.Reason();
+        EXPECT_EQ(loaded.Value(), c.newGameLands ? newGame : oldGame);
+        // Nothing is left beside the slot, and the next save goes through.
+        EXPECT_EQ(QDir(data).entryList(QDir::Files | QDir::Hidden).size(),
+                  firstSave && !c.newGameLands ? 0 : 1);
+        ASSERT_TRUE(good.SaveGame(1, newGame).Ok());
+        EXPECT_EQ(good.LoadGame(1).Value(), newGame);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    EveryStep, InterruptedSave,
+    ::testing::Values(BreakCase{Break::kOpen}, BreakCase{Break::kWriteNothing},
+                      BreakCase{Break::kShortWrite, 0}, BreakCase{Break::kShortWrite, 1},
+                      BreakCase{Break::kShortWrite, 100}, BreakCase{Break::kShortWrite, 15000},
+                      BreakCase{Break::kShortWrite, -1}, BreakCase{Break::kWriteLies},
+                      BreakCase{Break::kFlush}, BreakCase{Break::kCommitBefore},
+                      BreakCase{Break::kCommitAfter, 0, true}));
+
+// The saving program killed (SIGKILL) at random moments, a bounded number of times: each
+// time the slot loads, and it loads as exactly one of the games that were being saved.
+TEST(KilledSave, SlotLoadsAsOneOfTheSavedGames) {
+    constexpr int kKills = 40;
+    QTemporaryDir dir;
+    const QString data = dir.filePath("Data");
+    SaveStore store(data);
+    ASSERT_TRUE(store.SaveGame(0, Games()[0]).Ok());
+
+    std::mt19937 rng(4242);  // the moments of the kills
+    std::vector<int> seen(Games().size(), 0);
+    const std::string folder = data.toStdString();
+    for (int round = 0; round < kKills; ++round) {
+        int out[2];
+        ASSERT_EQ(pipe(out), 0);
+        posix_spawn_file_actions_t actions;
+        posix_spawn_file_actions_init(&actions);
+        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+        posix_spawn_file_actions_addclose(&actions, out[0]);
+        char *args[] = {const_cast<char *>(TK_SAVE_LOOP_HELPER), const_cast<char *>(folder.c_str()),
+                        nullptr};
+        pid_t child = 0;
+        ASSERT_EQ(posix_spawn(&child, TK_SAVE_LOOP_HELPER, &actions, nullptr, args, environ), 0);
+        posix_spawn_file_actions_destroy(&actions);
+        close(out[1]);
+        char ready = 0;
+        ASSERT_EQ(read(out[0], &ready, 1), 1) << "the helper saved nothing";
+        close(out[0]);
+        // Somewhere within the next few saves.
+        usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(rng));
+        kill(child, SIGKILL);
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        ASSERT_TRUE(WIFSIGNALED(status)) << "the helper stopped by itself";
+
+        auto loaded = store.LoadGame(0);
+        ASSERT_TRUE(loaded.Ok()) << "kill " << round << ": " << loaded.Reason();
+        const auto match = std::find(Games().begin(), Games().end(), loaded.Value());
+        ASSERT_NE(match, Games().end()) << "kill " << round << ": the slot holds no saved game";
+        ++seen[static_cast<std::size_t>(match - Games().begin())];
+    }
+    int distinct = 0;
+    for (const int n : seen) distinct += n > 0;
+    // A kill between writing and renaming leaves the temporary file behind; it is never read.
+    const auto leftovers = QDir(data).entryList(QDir::Files | QDir::Hidden).size() - 1;
+    std::cout << "[ kills ] " << kKills << " kills, slot held " << distinct << " different games, "
+              << leftovers << " temporary files left\n";
+}
+
+}  // namespace
+}  // namespace tk

@@ -153,23 +153,6 @@ private slots:
         screen.close();  // closing again gives nothing back twice
         QCOMPARE(g.state.Money, 3000);
     }
-
-    void buyAndBuildRunsTheScreen() {
-        NewGameFixture g;
-        g.ui.answers = {true, true};
-        ModalAnswerer answer(
-            [](QWidget *modal) {
-                ClickButton(modal, QStringLiteral("照明有"));
-                ClickButton(modal, QStringLiteral("建設"));
-            },
-            QStringLiteral("BoughtTochiWin"));
-        QVERIFY(BoughtTochiWin::BuyAndBuild(g.game, 3));
-        QVERIFY(answer.Closed());
-        QCOMPARE(g.state.Money, 3000 - 5000 - 400);
-        const int w = g.state.WeekCount + 3;
-        QCOMPARE(int(g.state.BuildLot(1, w)), 3);
-        QCOMPARE(int(g.state.BuildKind(1, w)), int(kLitCourt));
-    }
 };
 
 TK_UI_TEST(tst_BoughtTochiWin);

@@ -72,18 +72,6 @@ private slots:
         QCOMPARE(int(g.state.Facilities[4].Durability), 150);
         QCOMPARE(MarkedLotCount(marks), 0);
     }
-
-    void closingChangesNothing() {
-        NewGameFixture g;
-        MaintainMarks marks;
-        marks.marked[1] = true;
-        SeibiWin screen(g.game, marks, 1);
-        screen.show();
-        ClickButton(&screen, QStringLiteral("閉じる"));
-        QVERIFY(!screen.isVisible());
-        QVERIFY(marks.marked[1]);
-        QCOMPARE(g.state.Money, 3000);
-    }
 };
 
 TK_UI_TEST(tst_SeibiWin);

@@ -182,19 +182,6 @@ private slots:
         QCOMPARE(int(g.state.Facilities[2].Kind), int(kLandForSale));
         QVERIFY(g.ui.Saw(kBuyLandQuestion));
     }
-
-    void rebuildingACourt() {
-        NewGameFixture g;
-        MaintainMarks marks;
-        int selected = 1;
-        TochiWin screen(g.game, marks, selected);
-        ModalAnswerer answer(ModalAnswerer::Click(QStringLiteral("閉じる")),
-                             QStringLiteral("BoughtTochiWin"));
-        ClickButton(&screen, QStringLiteral("工事"));
-        QVERIFY(answer.Closed());
-        QCOMPARE(int(g.state.Facilities[1].Kind), int(kOutdoorCourt));
-        QCOMPARE(g.state.Money, 3000);
-    }
 };
 
 TK_UI_TEST(tst_TochiWin);

@@ -2,9 +2,11 @@
 #include "ui/shell/command_screens.h"
 
 #include "ui/screens/DistributeWin.h"
+#include "ui/screens/GameSetWin.h"
 #include "ui/screens/ItemsWin.h"
 #include "ui/screens/PlayerSetWin.h"
 #include "ui/screens/PracMenuWin.h"
+#include "ui/screens/RegurarSetWin.h"
 #include "ui/screens/SensyuWin.h"
 #include "ui/screens/TochiWin.h"
 #include "ui/screens/WholeTochiWin.h"
@@ -18,6 +20,8 @@ namespace tk {
 bool CommandAvailable(MainCommand command) {
     switch (command) {
         case MainCommand::PracticePlan:
+        case MainCommand::MatchSettings:
+        case MainCommand::Lineup:
         case MainCommand::Roster:
         case MainCommand::Allotment:
         case MainCommand::Items:
@@ -60,6 +64,16 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
         }
         case MainCommand::PracticePlan: {
             PracMenuWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::MatchSettings: {
+            GameSetWin screen(app.CurrentGame(), parent);
+            screen.exec();
+            break;
+        }
+        case MainCommand::Lineup: {
+            RegurarSetWin screen(app.CurrentGame(), parent);
             screen.exec();
             break;
         }

@@ -13,7 +13,7 @@ namespace tk {
 
 GameApp::GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent)
     : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(dataFolder) {
-    InstallScreenHooks(*this);
+    InstallScreenHooks(*this, nullptr);
 }
 
 GameApp::~GameApp() {
@@ -66,6 +66,7 @@ void GameApp::OpenMainScreen() {
     if (mainFactory_) {
         main_ = mainFactory_(*this);
         ui_.SetParent(main_);
+        InstallScreenHooks(*this, main_);
     }
 }
 

@@ -3,10 +3,14 @@
 // into the application's player interface.
 #pragma once
 
+class QWidget;
+
 namespace tk {
 
 class GameApp;
 
-void InstallScreenHooks(GameApp &app);
+// Called whenever a main screen opens: the screens open over it (or over the modal screen
+// in front of it).
+void InstallScreenHooks(GameApp &app, QWidget *mainScreen);
 
 }  // namespace tk

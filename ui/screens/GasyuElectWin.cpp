@@ -51,6 +51,7 @@ GasyuElectWin::GasyuElectWin(Game &game, QWidget *parent) : QDialog(parent), gam
     layout->addWidget(intro);
     layout->addWidget(box);
     layout->addLayout(bottom);
+    setMinimumWidth(380);
 
     plices_[kDefaultCampClass]->setChecked(true);
     Choose(kDefaultCampClass);

@@ -174,9 +174,9 @@ QWidget *MainWin::BuildStatusColumn() {
     dateBox_ = Box(12, true);
     dateBox_->setMinimumSize(150, 80);
     fundsBox_ = Box(11, true);
-    fixtureBox_ = Box(11);
-    eventBox_ = Box(11);
-    weatherBox_ = Box(11);
+    fixtureBox_ = Box(10);
+    eventBox_ = Box(10);
+    weatherBox_ = Box(10);
 
     auto *column = new QWidget;
     auto *layout = new QVBoxLayout(column);
@@ -213,7 +213,7 @@ QWidget *MainWin::BuildStatusColumn() {
     recordsLayout->addWidget(record_);
     layout->addWidget(records);
     layout->addStretch();
-    column->setFixedWidth(190);
+    column->setFixedWidth(200);
     return column;
 }
 

@@ -1,5 +1,7 @@
 // The main screen: a practice week at normal and fast speed, commands refused while it
 // runs, a match week without practice, closing with and without saving, erasing the team.
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTemporaryDir>
@@ -144,6 +146,29 @@ private slots:
         Result<GameState> saved = s.app.Store().LoadGame(0);
         QVERIFY(saved.Ok());
         QVERIFY(saved.Value() == s.app.State());
+    }
+
+    void aFailedSaveKeepsTheGameOpen() {
+        Session s;
+        // The slot's folder has become a plain file: nothing can be written there.
+        QVERIFY(QDir(s.dir.path()).removeRecursively());
+        QFile blocker(s.dir.path());
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        ModalAnswerer told(
+            [](QWidget *modal) {
+                QVERIFY(modal->findChild<QLabel *>()->text().contains(
+                    QStringLiteral("データ1に保存できませんでした。")));
+                ClickButton(modal, QStringLiteral("閉じる"));
+            },
+            QStringLiteral("MeSForm"));
+        QVERIFY(!s.main->close());
+        QVERIFY(yes.Acted());
+        QVERIFY(told.Acted());
+        QVERIFY(s.main->isVisible());
+        QCOMPARE(s.app.State().TeamName, std::string("テスト"));
+        QFile::remove(s.dir.path());
     }
 
     void eraseSavesTheSlotAsEmpty() {

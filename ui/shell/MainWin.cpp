@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QVBoxLayout>
 
 #include "core/rules/events.h"
@@ -133,7 +134,12 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
     layout->addWidget(bar_, 0, Qt::AlignLeft);
     layout->addLayout(middle);
     layout->addLayout(commandRow);
-    setCentralWidget(central);
+    // On a small or highly scaled screen the whole screen stays reachable by scrolling.
+    auto *scroll = new QScrollArea;
+    scroll->setWidget(central);
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    setCentralWidget(scroll);
     // The colour scheme: the form and its frames in light yellow.
     setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
                       .arg(ColorFromBgr(0xC0FFFF).name()));

@@ -1,13 +1,12 @@
 // The coach choice screen.
 #include "ui/screens/ElectCoach.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/rules/coach_rules.h"
 #include "core/rules/game.h"
 #include "ui/screens/CoachList.h"
+#include "ui/screens/list_screen_layout.h"
 
 namespace tk {
 
@@ -24,23 +23,13 @@ ElectCoach::ElectCoach(Game &game, int coachKind, QWidget *parent)
     release_->setObjectName(QStringLiteral("Command2"));
     cancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel_->setObjectName(QStringLiteral("Command3"));
-    for (QPushButton *b : {hire_, release_, cancel_}) b->setAutoDefault(false);
 
     connect(hire_, &QPushButton::clicked, this, &ElectCoach::Hire);
     connect(release_, &QPushButton::clicked, this, &ElectCoach::Release);
     connect(cancel_, &QPushButton::clicked, this, &ElectCoach::reject);
     connect(list_, &CoachList::selectionChanged, this, &ElectCoach::UpdateButtons);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(hire_);
-    buttons->addWidget(release_);
-    buttons->addWidget(cancel_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutListScreen(this, list_, {hire_, release_, cancel_});
 
     // The cheapest free coach is preselected.
     list_->MakeList(game_.state);

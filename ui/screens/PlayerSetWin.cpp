@@ -1,15 +1,14 @@
 // The roster screen.
 #include "ui/screens/PlayerSetWin.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/rules/game.h"
 #include "core/rules/roster_rules.h"
 #include "core/rules/scout_rules.h"
 #include "ui/screens/IraiWin.h"
 #include "ui/screens/RosterList.h"
+#include "ui/screens/list_screen_layout.h"
 #include "ui/screens/squad_screens.h"
 
 namespace tk {
@@ -25,23 +24,13 @@ PlayerSetWin::PlayerSetWin(Game &game, QWidget *parent) : QDialog(parent), game_
     scout_->setObjectName(QStringLiteral("Command2"));
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Command4"));
-    for (QPushButton *b : {dismiss_, scout_, close_}) b->setAutoDefault(false);
 
     connect(dismiss_, &QPushButton::clicked, this, &PlayerSetWin::DismissSelected);
     connect(scout_, &QPushButton::clicked, this, &PlayerSetWin::Scout);
     connect(close_, &QPushButton::clicked, this, &PlayerSetWin::accept);
     connect(list_, &RosterList::selectionChanged, this, &PlayerSetWin::UpdateButtons);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(dismiss_);
-    buttons->addWidget(scout_);
-    buttons->addWidget(close_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutListScreen(this, list_, {dismiss_, scout_, close_});
 
     Reload();
 }

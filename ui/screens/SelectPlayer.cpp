@@ -1,13 +1,12 @@
 // The choice of the player for one individual-practice place.
 #include "ui/screens/SelectPlayer.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/rules/game.h"
 #include "core/rules/individual_rules.h"
 #include "ui/screens/PlayerList.h"
+#include "ui/screens/list_screen_layout.h"
 
 namespace tk {
 
@@ -24,23 +23,13 @@ SelectPlayer::SelectPlayer(Game &game, int place, QWidget *parent)
     release_->setObjectName(QStringLiteral("Command2"));
     cancel_ = new QPushButton(QStringLiteral("キャンセル"), this);
     cancel_->setObjectName(QStringLiteral("Command3"));
-    for (QPushButton *b : {choose_, release_, cancel_}) b->setAutoDefault(false);
 
     connect(choose_, &QPushButton::clicked, this, &SelectPlayer::Choose);
     connect(release_, &QPushButton::clicked, this, &SelectPlayer::Release);
     connect(cancel_, &QPushButton::clicked, this, &SelectPlayer::reject);
     connect(list_, &PlayerList::selectionChanged, this, &SelectPlayer::UpdateButtons);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(choose_);
-    buttons->addWidget(release_);
-    buttons->addWidget(cancel_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutListScreen(this, list_, {choose_, release_, cancel_});
 
     UpdateButtons();
 }

@@ -1,13 +1,12 @@
 // The dismissal screen.
 #include "ui/screens/kaikoWin.h"
 
-#include <QHBoxLayout>
 #include <QPushButton>
-#include <QVBoxLayout>
 
 #include "core/rules/game.h"
 #include "core/rules/roster_rules.h"
 #include "ui/screens/RosterList.h"
+#include "ui/screens/list_screen_layout.h"
 
 namespace tk {
 
@@ -20,21 +19,12 @@ kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     dismiss_->setObjectName(QStringLiteral("Command1"));
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Command4"));
-    for (QPushButton *b : {dismiss_, close_}) b->setAutoDefault(false);
 
     connect(dismiss_, &QPushButton::clicked, this, &kaikoWin::DismissSelected);
     connect(close_, &QPushButton::clicked, this, &kaikoWin::accept);
     connect(list_, &RosterList::selectionChanged, this, &kaikoWin::UpdateButtons);
 
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(dismiss_);
-    buttons->addWidget(close_);
-
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(list_);
-    layout->addLayout(buttons);
-    layout->setSizeConstraint(QLayout::SetFixedSize);
+    LayOutListScreen(this, list_, {dismiss_, close_});
 
     Reload();
 }

@@ -2,10 +2,26 @@
 #include <chrono>
 
 #include <QApplication>
+#include <QEvent>
 
 #include "core/state/save_store.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
+
+namespace {
+
+// TK_EXIT_WHEN_SHOWN=1: quit as soon as the title screen has been painted, so that a script
+// can time the cold start (tools/bench/coldstart.sh).
+class QuitWhenPainted : public QObject {
+public:
+    using QObject::QObject;
+    bool eventFilter(QObject *watched, QEvent *event) override {
+        if (event->type() == QEvent::Paint) QCoreApplication::exit(0);
+        return QObject::eventFilter(watched, event);
+    }
+};
+
+}  // namespace
 
 int main(int argc, char *argv[]) {
     QApplication application(argc, argv);
@@ -19,6 +35,9 @@ int main(int argc, char *argv[]) {
 
     app.SetMainScreenFactory(&tk::OpenMainScreen);
     QObject::connect(&app, &tk::GameApp::quitRequested, &application, &QApplication::quit);
+    QuitWhenPainted quitWhenShown;
     app.ShowTitle();
+    if (qEnvironmentVariableIntValue("TK_EXIT_WHEN_SHOWN") == 1 && app.TitleScreen() != nullptr)
+        app.TitleScreen()->installEventFilter(&quitWhenShown);
     return application.exec();
 }

@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <ostream>
 #include <random>
+#include <string>
 
 #include <QDir>
 #include <QTemporaryDir>
@@ -34,10 +36,15 @@ enum class Break {
 };
 
 struct BreakCase {
+    const char *name;
     Break how;
     qint64 keep = 0;  // kShortWrite: bytes written; -1 for all but the last
     bool newGameLands = false;
 };
+
+void PrintTo(const BreakCase &c, std::ostream *os) {
+    *os << c.name;
+}
 
 class BrokenSteps : public FileSteps {
 public:
@@ -104,14 +111,21 @@ TEST_P(InterruptedSave, SlotHoldsExactlyTheOldOrTheNewGame) {
     }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    EveryStep, InterruptedSave,
-    ::testing::Values(BreakCase{Break::kOpen}, BreakCase{Break::kWriteNothing},
-                      BreakCase{Break::kShortWrite, 0}, BreakCase{Break::kShortWrite, 1},
-                      BreakCase{Break::kShortWrite, 100}, BreakCase{Break::kShortWrite, 15000},
-                      BreakCase{Break::kShortWrite, -1}, BreakCase{Break::kWriteLies},
-                      BreakCase{Break::kFlush}, BreakCase{Break::kCommitBefore},
-                      BreakCase{Break::kCommitAfter, 0, true}));
+INSTANTIATE_TEST_SUITE_P(EveryStep, InterruptedSave,
+                         ::testing::Values(BreakCase{"Open", Break::kOpen},
+                                           BreakCase{"WriteNothing", Break::kWriteNothing},
+                                           BreakCase{"ShortWrite0", Break::kShortWrite, 0},
+                                           BreakCase{"ShortWrite1", Break::kShortWrite, 1},
+                                           BreakCase{"ShortWrite100", Break::kShortWrite, 100},
+                                           BreakCase{"ShortWriteHalf", Break::kShortWrite, 15000},
+                                           BreakCase{"ShortWriteAllButOne", Break::kShortWrite, -1},
+                                           BreakCase{"WriteLies", Break::kWriteLies},
+                                           BreakCase{"Flush", Break::kFlush},
+                                           BreakCase{"CommitBefore", Break::kCommitBefore},
+                                           BreakCase{"CommitAfter", Break::kCommitAfter, 0, true}),
+                         [](const ::testing::TestParamInfo<BreakCase> &info) {
+                             return std::string(info.param.name);
+                         });
 
 // The saving program killed (SIGKILL) at random moments, a bounded number of times: each
 // time the slot loads, and it loads as exactly one of the games that were being saved.

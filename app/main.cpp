@@ -3,10 +3,12 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QIcon>
 
 #include "core/state/save_store.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
+#include "ui/widgets/pictures.h"
 
 namespace {
 
@@ -28,6 +30,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("tennis-kantoku"));
     QApplication::setApplicationDisplayName(QStringLiteral("テニス監督"));
     QApplication::setQuitOnLastWindowClosed(false);
+    QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 
     const auto seed =
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());

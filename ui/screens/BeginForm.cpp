@@ -12,6 +12,7 @@
 #include "ui/shell/SetWIn.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/messages.h"
+#include "ui/widgets/pictures.h"
 
 namespace tk {
 
@@ -41,13 +42,10 @@ BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app)
                        "QLabel#Prev { background: white; border: 1px solid #A0A070; padding: 4px; }"
                        "QPushButton { padding: 6px 14px; }"));
 
-    auto *title = new QLabel(QStringLiteral("テニス監督"));
-    QFont tf = title->font();
-    tf.setPointSize(28);
-    tf.setBold(true);
-    title->setFont(tf);
+    auto *title = new QLabel;
+    title->setPixmap(Picture(PictureId::TitleLogo));
     title->setAlignment(Qt::AlignCenter);
-    title->setStyleSheet(QStringLiteral("color: #205020; padding: 8px;"));
+    title->setAccessibleName(QStringLiteral("テニス監督"));
 
     auto *slotGrid = new QGridLayout;
     slotGrid->addWidget(Heading(QStringLiteral("～はじめる～")), 0, 0, 1, 4);

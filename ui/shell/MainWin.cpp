@@ -280,6 +280,9 @@ void MainWin::SelectRecords(int category) {
     const CategoryRecord &r = app_.State().Category[static_cast<std::size_t>(category)];
     prize_->setText(QStringLiteral("賞金　") + Q(MoneyText(r.Prize)));
     record_->setText(QStringLiteral("成績 %1勝 %2敗").arg(r.Wins).arg(r.Losses));
+    if (category == styledTab_) return;
+    // The tabs are restyled only when the selection moves: a style sheet is costly.
+    styledTab_ = category;
     for (int c = 0; c < kCategories; ++c) {
         auto *tab = findChild<QPushButton *>(QStringLiteral("Junle%1").arg(c));
         const QColor colour = ColorFromBgr(c == category ? kSelectedTab : kOtherTab);

@@ -100,6 +100,7 @@ private:
     int selectedPlayer_ = 0;
     int selectedLot_ = 0;
     int records_ = 5;
+    int styledTab_ = -1;  // the tab the records tabs were last styled for
     std::array<bool, 4> keyFlags_{};
 
     QTimer timeSpend_;

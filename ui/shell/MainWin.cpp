@@ -9,6 +9,7 @@
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QVBoxLayout>
 
@@ -140,6 +141,9 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroll);
+    // Open at the size of the whole screen's contents, as far as the desktop allows.
+    const QSize wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+    resize(wanted.boundedTo(screen()->availableGeometry().size()));
     // The colour scheme: the form and its frames in light yellow.
     setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
                       .arg(ColorFromBgr(0xC0FFFF).name()));

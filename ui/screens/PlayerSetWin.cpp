@@ -4,11 +4,11 @@
 #include <QPushButton>
 
 #include "core/rules/game.h"
-#include "core/rules/roster_rules.h"
 #include "core/rules/scout_rules.h"
 #include "ui/screens/IraiWin.h"
 #include "ui/screens/RosterList.h"
 #include "ui/screens/list_screen_layout.h"
+#include "ui/screens/roster_dismissal.h"
 #include "ui/screens/squad_screens.h"
 
 namespace tk {
@@ -17,36 +17,28 @@ PlayerSetWin::PlayerSetWin(Game &game, QWidget *parent) : QDialog(parent), game_
     setObjectName(QStringLiteral("PlayerSetWin"));
     setModal(true);
 
-    list_ = new RosterList(game_.state, this);
-    dismiss_ = new QPushButton(QStringLiteral("選手解雇"), this);
-    dismiss_->setObjectName(QStringLiteral("Command1"));
+    roster_ = new RosterDismissal(game_, this);
     scout_ = new QPushButton(QStringLiteral("選手獲得\nスカウト"), this);
     scout_->setObjectName(QStringLiteral("Command2"));
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Command4"));
 
-    connect(dismiss_, &QPushButton::clicked, this, &PlayerSetWin::DismissSelected);
     connect(scout_, &QPushButton::clicked, this, &PlayerSetWin::Scout);
     connect(close_, &QPushButton::clicked, this, &PlayerSetWin::accept);
-    connect(list_, &RosterList::selectionChanged, this, &PlayerSetWin::UpdateButtons);
 
-    LayOutListScreen(this, list_, {dismiss_, scout_, close_});
-
-    Reload();
+    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), scout_, close_});
+    roster_->Reload();
 }
 
-void PlayerSetWin::Reload() {
-    setWindowTitle(QString::fromStdString(RosterTitle(game_.state)));
-    list_->MakeForm();
-    UpdateButtons();
+RosterList *PlayerSetWin::List() const {
+    return roster_->List();
 }
-
-void PlayerSetWin::UpdateButtons() {
-    dismiss_->setEnabled(CanDismiss(game_.state) && list_->ElectedPlayer() >= 0);
+QPushButton *PlayerSetWin::Command1() const {
+    return roster_->DismissButton();
 }
 
 void PlayerSetWin::DismissSelected() {
-    if (AskAndDismissPlayer(game_, list_->ElectedPlayer())) Reload();
+    roster_->DismissSelected();
 }
 
 void PlayerSetWin::Scout() {

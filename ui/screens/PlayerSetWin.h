@@ -9,6 +9,7 @@ namespace tk {
 
 struct Game;
 class RosterList;
+class RosterDismissal;
 
 class PlayerSetWin : public QDialog {
     Q_OBJECT
@@ -21,19 +22,14 @@ public:
     // "選手獲得スカウト": the request screen, or the notice while a request is open.
     void Scout();
 
-    RosterList *List() const { return list_; }
-    QPushButton *Command1() const { return dismiss_; }  // "選手解雇"
-    QPushButton *Command2() const { return scout_; }    // "選手獲得\nスカウト"
-    QPushButton *Command4() const { return close_; }    // "閉じる"
+    RosterList *List() const;
+    QPushButton *Command1() const;                    // "選手解雇"
+    QPushButton *Command2() const { return scout_; }  // "選手獲得\nスカウト"
+    QPushButton *Command4() const { return close_; }  // "閉じる"
 
 private:
-    // Title, list, scroll range and limits from the record, with row 0 selected.
-    void Reload();
-    void UpdateButtons();
-
     Game &game_;
-    RosterList *list_ = nullptr;
-    QPushButton *dismiss_ = nullptr;
+    RosterDismissal *roster_ = nullptr;
     QPushButton *scout_ = nullptr;
     QPushButton *close_ = nullptr;
 };

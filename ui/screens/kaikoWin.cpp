@@ -3,46 +3,34 @@
 
 #include <QPushButton>
 
-#include "core/rules/game.h"
-#include "core/rules/roster_rules.h"
 #include "ui/screens/RosterList.h"
 #include "ui/screens/list_screen_layout.h"
+#include "ui/screens/roster_dismissal.h"
 
 namespace tk {
 
-kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
+kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("kaikoWin"));
     setModal(true);
 
-    list_ = new RosterList(game_.state, this);
-    dismiss_ = new QPushButton(QStringLiteral("選手解雇"), this);
-    dismiss_->setObjectName(QStringLiteral("Command1"));
+    roster_ = new RosterDismissal(game, this);
     close_ = new QPushButton(QStringLiteral("閉じる"), this);
     close_->setObjectName(QStringLiteral("Command4"));
-
-    connect(dismiss_, &QPushButton::clicked, this, &kaikoWin::DismissSelected);
     connect(close_, &QPushButton::clicked, this, &kaikoWin::accept);
-    connect(list_, &RosterList::selectionChanged, this, &kaikoWin::UpdateButtons);
 
-    LayOutListScreen(this, list_, {dismiss_, close_});
-
-    Reload();
+    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), close_});
+    roster_->Reload();
 }
 
-void kaikoWin::Reload() {
-    // As if opened anew: title, list, scroll range and the limit from the record.
-    setWindowTitle(QString::fromStdString(RosterTitle(game_.state)));
-    list_->MakeForm();
-    UpdateButtons();
+RosterList *kaikoWin::List() const {
+    return roster_->List();
 }
-
-void kaikoWin::UpdateButtons() {
-    // The squad never goes below five players.
-    dismiss_->setEnabled(CanDismiss(game_.state) && list_->ElectedPlayer() >= 0);
+QPushButton *kaikoWin::Command1() const {
+    return roster_->DismissButton();
 }
 
 void kaikoWin::DismissSelected() {
-    if (AskAndDismissPlayer(game_, list_->ElectedPlayer())) Reload();
+    roster_->DismissSelected();
 }
 
 }  // namespace tk

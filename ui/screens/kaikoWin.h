@@ -10,6 +10,7 @@ namespace tk {
 
 struct Game;
 class RosterList;
+class RosterDismissal;
 
 class kaikoWin : public QDialog {
     Q_OBJECT
@@ -20,17 +21,12 @@ public:
     // "選手解雇" for the selected player, after the question.
     void DismissSelected();
 
-    RosterList *List() const { return list_; }
-    QPushButton *Command1() const { return dismiss_; }  // "選手解雇"
-    QPushButton *Command4() const { return close_; }    // "閉じる"
+    RosterList *List() const;
+    QPushButton *Command1() const;                    // "選手解雇"
+    QPushButton *Command4() const { return close_; }  // "閉じる"
 
 private:
-    void Reload();
-    void UpdateButtons();
-
-    Game &game_;
-    RosterList *list_ = nullptr;
-    QPushButton *dismiss_ = nullptr;
+    RosterDismissal *roster_ = nullptr;
     QPushButton *close_ = nullptr;
 };
 

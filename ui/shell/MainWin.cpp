@@ -1,11 +1,10 @@
-// The main screen: layout, the full redraw, the command bar and the week loop.
+// The main screen: its layout, the full redraw from the record and the selections. The week
+// loop is in main_week.cpp, the keyboard in main_keys.cpp.
 #include "ui/shell/MainWin.h"
 
-#include <QCloseEvent>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPushButton>
@@ -15,8 +14,6 @@
 
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
-#include "core/rules/practice_rules.h"
-#include "ui/screens/match_week_screens.h"
 #include "ui/shell/Versions.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
@@ -55,11 +52,6 @@ QLabel *Box(int pointSize, bool bold = false) {
 const char *const kCategoryTabs[] = {"練習", "地区", "関東", "全国", "海外", "総合"};
 constexpr std::uint32_t kSelectedTab = 0x80C0FF;
 constexpr std::uint32_t kOtherTab = 0xFFC0FF;
-
-// The letters of the manager's hidden key sequence: three to arm, then the two actions.
-constexpr int kArmKeys[3] = {Qt::Key_T, Qt::Key_N, Qt::Key_S};
-constexpr int kFundsKey = Qt::Key_M;
-constexpr int kYearEndKey = Qt::Key_Y;
 
 }  // namespace
 
@@ -294,176 +286,6 @@ void MainWin::SelectRecords(int category) {
             QStringLiteral("background: %1; border: 1px solid #808080; padding: 3px;")
                 .arg(colour.name()));
     }
-}
-
-void MainWin::Command(int index) {
-    if (practiceRunning_ || weekBusy_) {
-        // The practice timers wait while the notice is open, so nothing moves behind it.
-        const bool running = timeSpend_.isActive();
-        timeSpend_.stop();
-        markTime_.stop();
-        ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
-        if (running && practiceRunning_) {
-            timeSpend_.start();
-            markTime_.start();
-        }
-        return;
-    }
-    if (index == 0) {
-        if (ThisWeekMatchKind(app_.State()) != 0)
-            PlayMatchWeek();
-        else
-            StartPracticeWeek();
-        return;
-    }
-    OpenScreen(index);
-}
-
-void MainWin::OpenScreen(int index) {
-    const auto command = static_cast<MainCommand>(index);
-    if (!CommandAvailable(command)) return;
-    OpenCommandScreen(command, app_, this, selectedPlayer_, selectedLot_);
-    FormLoad();
-}
-
-void MainWin::OpenPlayerDetails() {
-    Command(static_cast<int>(MainCommand::PlayerDetails));
-}
-void MainWin::OpenLineup() {
-    Command(static_cast<int>(MainCommand::Lineup));
-}
-void MainWin::OpenLot() {
-    Command(static_cast<int>(MainCommand::Lot));
-}
-void MainWin::OpenAllotment() {
-    Command(static_cast<int>(MainCommand::Allotment));
-}
-
-void MainWin::StartPracticeWeek() {
-    practiceRunning_ = true;
-    weekBusy_ = true;
-    timeSpend_.setInterval(UiTiming::PracticeStepMs());
-    markTime_.setInterval(UiTiming::BlinkMs());
-    timeSpend_.start();
-    markTime_.start();
-}
-
-void MainWin::PracticeTick() {
-    const bool done = AdvanceTimeOfDay(app_.CurrentGame());
-    if (!done) {
-        FormLoad();
-        return;
-    }
-    timeSpend_.stop();
-    markTime_.stop();
-    markVis_ = false;
-    grounds_->SetOverlayVisible(false);
-    practiceRunning_ = false;
-    FormLoad();
-    FinishWeek();
-}
-
-void MainWin::PlayMatchWeek() {
-    weekBusy_ = true;
-    PlayMatchWeekOnScreen(app_.CurrentGame(), app_.Ui(), this);
-    FormLoad();
-    FinishWeek();
-}
-
-void MainWin::FinishWeek() {
-    weekBusy_ = true;
-    const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
-    weekBusy_ = false;
-    switch (outcome) {
-        case WeekOutcome::Next: FormLoad(); break;
-        case WeekOutcome::Bankrupt:
-        case WeekOutcome::CalendarEnd: LeaveToTitle(); break;
-    }
-}
-
-void MainWin::EraseTeam() {
-    if (practiceRunning_) {
-        Command(-1);
-        return;
-    }
-    if (!AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12, this)) return;
-    app_.State().TeamName.clear();
-    close();
-}
-
-void MainWin::LeaveToTitle() {
-    // The game has ended (bankruptcy or the end of the calendar): it is saved as it stands,
-    // without asking.
-    leaving_ = true;
-    close();
-}
-
-void MainWin::closeEvent(QCloseEvent *event) {
-    if (practiceRunning_ || weekBusy_) {
-        event->ignore();
-        if (practiceRunning_) Command(-1);
-        return;
-    }
-    if (!leaving_ && !app_.State().TeamName.empty() &&
-        !AskQuestion(QStringLiteral("保存して終了しますか？"), QString(), 12, this)) {
-        event->ignore();
-        return;
-    }
-    if (!app_.SaveCurrentGame(this)) {
-        // Nothing is lost: the game stays open so the player can try again.
-        leaving_ = false;
-        event->ignore();
-        return;
-    }
-    timerInfo_.stop();
-    event->accept();
-    hide();
-    app_.ShowTitle();
-    deleteLater();
-}
-
-void MainWin::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-        case Qt::Key_Left: SelectPlayer(selectedPlayer_ - 5); return;
-        case Qt::Key_Up: SelectPlayer(selectedPlayer_ - 1); return;
-        case Qt::Key_Right: SelectPlayer(selectedPlayer_ + 5); return;
-        case Qt::Key_Down: SelectPlayer(selectedPlayer_ + 1); return;
-        default: HiddenKey(event->key()); QMainWindow::keyPressEvent(event);
-    }
-}
-
-void MainWin::HiddenKey(int key) {
-    if (key == kArmKeys[0]) {
-        keyFlags_.fill(false);
-        keyFlags_[1] = true;
-        timerInfo_.start(UiTiming::KeySequenceMs());
-    } else if (key == kArmKeys[1] && keyFlags_[1]) {
-        keyFlags_[2] = true;
-    } else if (key == kArmKeys[2] && keyFlags_[2]) {
-        keyFlags_[3] = true;
-    } else if (keyFlags_[3] && !practiceRunning_ && !weekBusy_) {
-        if (key == kFundsKey) {
-            AddMoney(app_.State(), 100000);
-            ShowNotice(QStringLiteral("OKs"), QString(), 14, this);
-            FormLoad();
-        } else if (key == kYearEndKey) {
-            app_.State().WeekCount = 12;
-            ShowNotice(QStringLiteral("OK"), QString(), 14, this);
-            FormLoad();
-        }
-    }
-}
-
-void MainWin::changeEvent(QEvent *event) {
-    if (event->type() == QEvent::ActivationChange) {
-        if (isActiveWindow()) {
-            if (!practiceRunning_ && !weekBusy_) FormLoad();
-        } else {
-            timerInfo_.stop();
-            keyFlags_.fill(false);
-        }
-    }
-    QMainWindow::changeEvent(event);
 }
 
 QWidget *OpenMainScreen(GameApp &app) {

@@ -1,0 +1,144 @@
+// The main screen's week loop: the command bar's dispatch, practice weeks on the timer, match
+// weeks through the match screens, the end of the week, and leaving the game.
+#include "ui/shell/MainWin.h"
+
+#include <QCloseEvent>
+
+#include "core/rules/lookups.h"
+#include "core/rules/practice_rules.h"
+#include "ui/screens/match_week_screens.h"
+#include "ui/shell/command_screens.h"
+#include "ui/shell/game_app.h"
+#include "ui/shell/messages.h"
+#include "ui/shell/timing.h"
+#include "ui/widgets/grounds_view.h"
+
+namespace tk {
+
+void MainWin::Command(int index) {
+    if (practiceRunning_ || weekBusy_) {
+        // The practice timers wait while the notice is open, so nothing moves behind it.
+        const bool running = timeSpend_.isActive();
+        timeSpend_.stop();
+        markTime_.stop();
+        ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
+        if (running && practiceRunning_) {
+            timeSpend_.start();
+            markTime_.start();
+        }
+        return;
+    }
+    if (index == 0) {
+        if (ThisWeekMatchKind(app_.State()) != 0)
+            PlayMatchWeek();
+        else
+            StartPracticeWeek();
+        return;
+    }
+    OpenScreen(index);
+}
+
+void MainWin::OpenScreen(int index) {
+    const auto command = static_cast<MainCommand>(index);
+    if (!CommandAvailable(command)) return;
+    OpenCommandScreen(command, app_, this, selectedPlayer_, selectedLot_);
+    FormLoad();
+}
+
+void MainWin::OpenPlayerDetails() {
+    Command(static_cast<int>(MainCommand::PlayerDetails));
+}
+void MainWin::OpenLineup() {
+    Command(static_cast<int>(MainCommand::Lineup));
+}
+void MainWin::OpenLot() {
+    Command(static_cast<int>(MainCommand::Lot));
+}
+void MainWin::OpenAllotment() {
+    Command(static_cast<int>(MainCommand::Allotment));
+}
+
+void MainWin::StartPracticeWeek() {
+    practiceRunning_ = true;
+    weekBusy_ = true;
+    timeSpend_.setInterval(UiTiming::PracticeStepMs());
+    markTime_.setInterval(UiTiming::BlinkMs());
+    timeSpend_.start();
+    markTime_.start();
+}
+
+void MainWin::PracticeTick() {
+    const bool done = AdvanceTimeOfDay(app_.CurrentGame());
+    if (!done) {
+        FormLoad();
+        return;
+    }
+    timeSpend_.stop();
+    markTime_.stop();
+    markVis_ = false;
+    grounds_->SetOverlayVisible(false);
+    practiceRunning_ = false;
+    FormLoad();
+    FinishWeek();
+}
+
+void MainWin::PlayMatchWeek() {
+    weekBusy_ = true;
+    PlayMatchWeekOnScreen(app_.CurrentGame(), app_.Ui(), this);
+    FormLoad();
+    FinishWeek();
+}
+
+void MainWin::FinishWeek() {
+    weekBusy_ = true;
+    const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
+    weekBusy_ = false;
+    switch (outcome) {
+        case WeekOutcome::Next: FormLoad(); break;
+        case WeekOutcome::Bankrupt:
+        case WeekOutcome::CalendarEnd: LeaveToTitle(); break;
+    }
+}
+
+void MainWin::EraseTeam() {
+    if (practiceRunning_) {
+        Command(-1);
+        return;
+    }
+    if (!AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12, this)) return;
+    app_.State().TeamName.clear();
+    close();
+}
+
+void MainWin::LeaveToTitle() {
+    // The game has ended (bankruptcy or the end of the calendar): it is saved as it stands,
+    // without asking.
+    leaving_ = true;
+    close();
+}
+
+void MainWin::closeEvent(QCloseEvent *event) {
+    if (practiceRunning_ || weekBusy_) {
+        event->ignore();
+        if (practiceRunning_) Command(-1);
+        return;
+    }
+    if (!leaving_ && !app_.State().TeamName.empty() &&
+        !AskQuestion(QStringLiteral("保存して終了しますか？"), QString(), 12, this)) {
+        event->ignore();
+        return;
+    }
+    if (!app_.SaveCurrentGame(this)) {
+        // Nothing is lost: the game stays open so the player can try again.
+        leaving_ = false;
+        event->ignore();
+        return;
+    }
+    timerInfo_.stop();
+    event->accept();
+    hide();
+    app_.ShowTitle();
+    deleteLater();
+}
+
+}  // namespace tk

@@ -8,6 +8,7 @@
 #include "core/state/save_store.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
+#include "ui/shell/widget_report.h"
 #include "ui/widgets/pictures.h"
 
 namespace {
@@ -39,6 +40,8 @@ int main(int argc, char *argv[]) {
     app.SetMainScreenFactory(&tk::OpenMainScreen);
     QObject::connect(&app, &tk::GameApp::quitRequested, &application, &QApplication::quit);
     QuitWhenPainted quitWhenShown;
+    // TK_WIDGET_REPORT=<file>: where the windows are, for the tests that drive the real program.
+    tk::InstallWidgetReport(qEnvironmentVariable("TK_WIDGET_REPORT"));
     app.ShowTitle();
     if (qEnvironmentVariableIntValue("TK_EXIT_WHEN_SHOWN") == 1 && app.TitleScreen() != nullptr)
         app.TitleScreen()->installEventFilter(&quitWhenShown);

@@ -70,7 +70,9 @@ BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app)
     }
 
     settings_ = new QPushButton(QStringLiteral("ゲーム設定"));
+    settings_->setObjectName(QStringLiteral("Command2"));
     quit_ = new QPushButton(QStringLiteral("終了"));
+    quit_->setObjectName(QStringLiteral("Command1"));
     connect(settings_, &QPushButton::clicked, this, &BeginForm::OpenSettings);
     connect(quit_, &QPushButton::clicked, this, [this] { app_.Quit(); });
     auto *endRow = new QHBoxLayout;

@@ -1,0 +1,125 @@
+# Helpers for the tests that drive the real program in an X server (Xvfb), as a player would:
+# start it from its own folder, wait for a widget, click it, type keys into the focused
+# widget, and wait for the process to end. Sourced by the tests; each test runs under
+# xvfb-run, so DISPLAY is set.
+#
+#   tk_setup GAME_BINARY          copies the game into a fresh folder ($TK_DIR); its saves go
+#                                 to $TK_DIR/Data, HOME and XDG folders are private to the test
+#   tk_start [env assignments]    starts the game in the background ($TK_PID)
+#   tk_wait_widget NAME [SECONDS] waits until a visible widget NAME is in the report
+#   tk_wait_window NAME [SECONDS] waits until a visible window NAME is in the report
+#   tk_click NAME                 clicks the middle of widget NAME with the real pointer
+#   tk_click_text TEXT            clicks the middle of the visible button or label reading TEXT
+#   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
+#   tk_focus_name                 the objectName of the widget with the focus
+#   tk_wait_exit [SECONDS]        waits for the game to end; sets $TK_STATUS
+#   tk_fail MESSAGE               prints the report and fails the test
+
+set -u
+
+tk_fail() {
+    echo "FAIL: $*" >&2
+    if [ -f "${TK_REPORT:-/nonexistent}" ]; then
+        echo "--- widget report ---" >&2
+        cat "$TK_REPORT" >&2
+    fi
+    [ -n "${TK_PID:-}" ] && kill -9 "$TK_PID" 2>/dev/null
+    exit 1
+}
+
+tk_setup() {
+    local binary="$1"
+    [ -x "$binary" ] || tk_fail "no game binary at $binary"
+    TK_DIR="$(mktemp -d "${TMPDIR:-/tmp}/tk-desktop-XXXXXX")"
+    mkdir -p "$TK_DIR/bin" "$TK_DIR/home"
+    cp "$binary" "$TK_DIR/bin/tennis-kantoku"
+    TK_GAME="$TK_DIR/bin/tennis-kantoku"
+    TK_DATA="$TK_DIR/bin/Data"
+    TK_REPORT="$TK_DIR/report.txt"
+    TK_LOG="$TK_DIR/game.log"
+    export HOME="$TK_DIR/home"
+    export XDG_DATA_HOME="$TK_DIR/home/.local/share"
+    export XDG_CONFIG_HOME="$TK_DIR/home/.config"
+    export XDG_RUNTIME_DIR="$TK_DIR/runtime"
+    mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+    unset QT_QPA_PLATFORM
+    trap 'tk_cleanup' EXIT
+}
+
+tk_cleanup() {
+    [ -n "${TK_PID:-}" ] && kill -9 "$TK_PID" 2>/dev/null
+    [ -n "${TK_KEEP:-}" ] || rm -rf "$TK_DIR"
+}
+
+tk_start() {
+    rm -f "$TK_REPORT"
+    env "$@" TK_WIDGET_REPORT="$TK_REPORT" "$TK_GAME" >"$TK_LOG" 2>&1 &
+    TK_PID=$!
+}
+
+# Prints the report line of a visible widget (or window) by name.
+tk_line() {
+    local kind="$1" name="$2"
+    [ -f "$TK_REPORT" ] || return 1
+    if [ "$kind" = widget ]; then
+        grep -E "^widget $name [^ ]+ -?[0-9]+ -?[0-9]+ [0-9]+ [0-9]+ visible=1" "$TK_REPORT" | head -n 1
+    else
+        grep -E "^window $name " "$TK_REPORT" | head -n 1
+    fi
+}
+
+tk_wait_for() {
+    local kind="$1" name="$2" seconds="${3:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        if [ -n "$(tk_line "$kind" "$name")" ]; then return 0; fi
+        kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended while waiting for $kind $name"
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "no visible $kind $name after $seconds s"
+}
+
+tk_wait_widget() { tk_wait_for widget "$@"; }
+tk_wait_window() { tk_wait_for window "$@"; }
+
+tk_click() {
+    local line x y w h
+    line="$(tk_line widget "$1")" || true
+    [ -n "$line" ] || tk_fail "no visible widget $1 to click"
+    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+tk_click_text() {
+    local line x y w h
+    line="$(grep -E "^widget [^ ]+ [^ ]+ -?[0-9]+ -?[0-9]+ [0-9]+ [0-9]+ visible=1 .* text=$1\$" \
+        "$TK_REPORT" 2>/dev/null | head -n 1)" || true
+    [ -n "$line" ] || tk_fail "no visible widget reading $1 to click"
+    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+}
+
+tk_key() {
+    xdotool key --delay 50 "$@"
+}
+
+tk_focus_name() {
+    grep -E '^widget .* focus=1 ' "$TK_REPORT" | awk '{print $2}' | head -n 1
+}
+
+tk_wait_exit() {
+    local seconds="${1:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        if ! kill -0 "$TK_PID" 2>/dev/null; then
+            wait "$TK_PID"
+            TK_STATUS=$?
+            TK_PID=""
+            return 0
+        fi
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "the game was still running $seconds s later"
+}

@@ -47,12 +47,16 @@ tk_setup() {
 }
 
 tk_cleanup() {
-    [ -n "${TK_PID:-}" ] && kill -9 "$TK_PID" 2>/dev/null
+    if [ -n "${TK_PID:-}" ]; then
+        kill -9 "$TK_PID" 2>/dev/null
+        wait "$TK_PID" 2>/dev/null
+    fi
     [ -n "${TK_KEEP:-}" ] || rm -rf "$TK_DIR"
 }
 
 tk_start() {
     rm -f "$TK_REPORT"
+    set +m
     env "$@" TK_WIDGET_REPORT="$TK_REPORT" "$TK_GAME" >"$TK_LOG" 2>&1 &
     TK_PID=$!
 }

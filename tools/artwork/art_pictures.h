@@ -38,6 +38,11 @@ QImage PaintGroundsSide(bool right, int variant);
 QImage PaintBuilding(int storedKind);  // 0, 1, 4 or 6
 QImage PaintMatchIntro();
 QImage PaintTitleLogo();
-QImage PaintAppIcon();
+// The window icon at 64 x 64, and the desktop icons at every size of kIconSizes.
+QImage PaintAppIcon(int size = 64);
+
+// The sizes of the desktop icons, assets/icons/app_icon_<size>.png (installed in the hicolor
+// theme by dist/CMakeLists.txt, which lists the same sizes).
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 
 }  // namespace tk::art

@@ -6,6 +6,8 @@
 //     cmake --build <build dir> --target tk-artwork
 //     QT_QPA_PLATFORM=offscreen <build dir>/tools/tk-artwork <source dir>/assets
 //
+// It also draws the desktop icons into assets/icons (only those: give "icons" as the name).
+//
 // Every painter is deterministic (fixed seeds), so an unchanged painter gives the same picture.
 #include <cstdio>
 #include <functional>
@@ -62,12 +64,30 @@ bool WriteQrc(const QDir &dir) {
     return file.commit();
 }
 
+// The desktop icons in assets/icons; returns the number of failures.
+int WriteIcons(const QDir &assets) {
+    if (!assets.mkpath(QStringLiteral("icons"))) {
+        std::fprintf(stderr, "tk-artwork: cannot make the icons folder\n");
+        return 1;
+    }
+    int failures = 0;
+    for (const int size : tk::art::kIconSizes) {
+        const QString name = QStringLiteral("icons/app_icon_%1.png").arg(size);
+        const QImage image = tk::art::PaintAppIcon(size).convertToFormat(QImage::Format_ARGB32);
+        if (!image.save(assets.filePath(name), "PNG", 0)) {
+            std::fprintf(stderr, "tk-artwork: cannot write %s\n", qPrintable(name));
+            ++failures;
+        }
+    }
+    return failures;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tk-artwork <assets folder> [file name ...]\n");
+        std::fprintf(stderr, "usage: tk-artwork <assets folder> [file name ... | icons]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -93,6 +113,7 @@ int main(int argc, char **argv) {
             ++failures;
         }
     }
+    if (only.isEmpty() || only.contains(QStringLiteral("icons"))) failures += WriteIcons(dir);
     if (only.isEmpty() && !WriteQrc(dir)) {
         std::fprintf(stderr, "tk-artwork: cannot write assets.qrc\n");
         ++failures;

@@ -64,6 +64,19 @@ bool WriteQrc(const QDir &dir) {
     return file.commit();
 }
 
+// An opaque picture is written without an alpha channel: the game then decodes it straight
+// into the screen's pixel format, and has a quarter less to inflate.
+QImage ForSaving(const QImage &painted) {
+    const QImage image = painted.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) return image;
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
 // The desktop icons in assets/icons; returns the number of failures.
 int WriteIcons(const QDir &assets) {
     if (!assets.mkpath(QStringLiteral("icons"))) {
@@ -101,7 +114,7 @@ int main(int argc, char **argv) {
         const QString name =
             QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
         if (!only.isEmpty() && !only.contains(name)) continue;
-        const QImage image = Paint(info.id).convertToFormat(QImage::Format_ARGB32);
+        const QImage image = ForSaving(Paint(info.id));
         if (image.width() != info.width || image.height() != info.height) {
             std::fprintf(stderr, "tk-artwork: %s is %dx%d, expected %dx%d\n", qPrintable(name),
                          image.width(), image.height(), info.width, info.height);

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The Debian package as a player gets it: built by CPack, installed with apt-get, started
-# from /usr/bin to its title screen in an X server, saving in the per-user folder and nowhere
-# beside the program, then removed again without leaving a file behind.
+# The Debian package as a player gets it: built by CPack, installed with apt-get, started as
+# its menu entry starts it to the title screen in an X server, saving in the per-user folder
+# and nowhere beside the program, then removed again without leaving a file behind.
 #   package_test.sh CPACK BUILD_DIR APP_ID
 # Needs root (CI runs as root); skipped (status 77) otherwise, and when some tennis-kantoku
 # package is installed already, which the test leaves alone.
@@ -37,10 +37,14 @@ export DEBIAN_FRONTEND=noninteractive
 apt-get install -y -q -o DPkg::Lock::Timeout=300 "$deb" >"$work/apt.log" 2>&1 ||
     { cat "$work/apt.log"; remove_package; tk_fail "apt-get install $deb failed"; }
 files="$(dpkg -L "$package")"
-[ -f "/usr/share/applications/$id.desktop" ] || { remove_package; tk_fail "no menu entry"; }
+entry="/usr/share/applications/$id.desktop"
+[ -f "$entry" ] || { remove_package; tk_fail "no menu entry"; }
 [ -f "/usr/share/icons/hicolor/48x48/apps/$id.png" ] || { remove_package; tk_fail "no icon"; }
+# Started as the menu starts it: the command of the entry's Exec line, found on the PATH.
+command="$(command -v "$(sed -n 's/^Exec=//p' "$entry")")"
+[ "$command" = /usr/bin/tennis-kantoku ] || { remove_package; tk_fail "Exec runs '$command'"; }
 
-tk_setup_installed /usr/bin/tennis-kantoku
+tk_setup_installed "$command"
 trap 'tk_cleanup; remove_package' EXIT
 tk_start
 tk_wait_window BeginForm

@@ -10,9 +10,8 @@ namespace tk::art {
 // Command bar strip: button i released at (i * 100, 0), pressed at (i * 100, 35), 70 x 29.
 QImage PaintCommandBar();
 
-// One lot tile, 160 x 120, for display kind 0..10, and the strip of all eleven.
+// One lot tile, 160 x 120, for display kind 0..10.
 QImage PaintLotTile(int displayKind);
-QImage PaintLotTiles();
 
 // Pieces of the court tiles that the larger pictures reuse.
 void DrawCourtLot(QPainter &p, const QRectF &lot, bool lights);      // top-down court with fences

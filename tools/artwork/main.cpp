@@ -27,9 +27,10 @@ namespace {
 QImage Paint(tk::PictureId id) {
     using tk::PictureId;
     namespace art = tk::art;
+    if (id >= PictureId::LotTile0 && id <= PictureId::LotTileLast)
+        return art::PaintLotTile(static_cast<int>(id) - static_cast<int>(PictureId::LotTile0));
     switch (id) {
         case PictureId::CommandBar: return art::PaintCommandBar();
-        case PictureId::LotTiles: return art::PaintLotTiles();
         case PictureId::LotMarker: return art::PaintLotMarker();
         case PictureId::MaintainFrame: return art::PaintMaintainFrame();
         case PictureId::PracticeOverlay: return art::PaintPracticeOverlay();
@@ -45,6 +46,7 @@ QImage Paint(tk::PictureId id) {
         case PictureId::MatchIntro: return art::PaintMatchIntro();
         case PictureId::TitleLogo: return art::PaintTitleLogo();
         case PictureId::AppIcon: return art::PaintAppIcon();
+        default: break;
     }
     return {};
 }

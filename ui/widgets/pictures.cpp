@@ -55,8 +55,7 @@ QPoint CommandFacePos(int button) {
 
 QPixmap LotTile(int displayKind) {
     if (displayKind < 0 || displayKind >= kLotTileCount) return {};
-    return Picture(PictureId::LotTiles)
-        .copy(displayKind * kLotTileWidth, 0, kLotTileWidth, kLotTileHeight);
+    return Picture(LotTileId(displayKind));
 }
 
 QPixmap SmallLotTile(int displayKind) {

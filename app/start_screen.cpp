@@ -3,23 +3,13 @@
 
 #include <cstdio>
 
-#include <QCoreApplication>
-#include <QEvent>
 #include <QWidget>
 
+#include "app/quit_when_painted.h"
 #include "ui/shell/game_app.h"
 
 namespace tk {
 namespace {
-
-class QuitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) QCoreApplication::exit(0);
-        return QObject::eventFilter(watched, event);
-    }
-};
 
 // The saved game of slot (0..3) on the main screen; false when there is none to open.
 bool OpenSavedGame(GameApp &app, int slot) {

@@ -5,23 +5,11 @@
 #include <cstring>
 
 #include <QApplication>
-#include <QEvent>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <QWidget>
 
-namespace {
-
-class QuitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) QCoreApplication::exit(0);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#include "app/quit_when_painted.h"
 
 int main(int argc, char *argv[]) {
     const bool text = argc > 1 && std::strcmp(argv[1], "--text") == 0;
@@ -38,7 +26,7 @@ int main(int argc, char *argv[]) {
         layout->addWidget(heading);
         layout->addWidget(new QLabel(QStringLiteral("データ1　新しく始める　ゲーム設定　終了")));
     }
-    QuitWhenPainted quit;
+    tk::QuitWhenPainted quit;
     window.installEventFilter(&quit);
     window.show();
     return application.exec();

@@ -1,35 +1,36 @@
 // Starts the application on the title screen.
 #include <chrono>
+#include <cstdio>
 
 #include <QApplication>
-#include <QEvent>
 #include <QIcon>
 
+#include "app/command_line.h"
+#include "app/start_screen.h"
 #include "core/state/save_store.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
 #include "ui/shell/widget_report.h"
 #include "ui/widgets/pictures.h"
 
-namespace {
-
-// TK_EXIT_WHEN_SHOWN=1: quit as soon as the title screen has been painted, so that a script
-// can time the cold start (tools/bench/coldstart.sh).
-class QuitWhenPainted : public QObject {
-public:
-    using QObject::QObject;
-    bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) QCoreApplication::exit(0);
-        return QObject::eventFilter(watched, event);
-    }
-};
-
-}  // namespace
+#ifndef TK_APP_ID
+#define TK_APP_ID "tennis-kantoku"
+#endif
 
 int main(int argc, char *argv[]) {
+    // --help and --version answer before any window-system connection is made.
+    const tk::CommandLineAnswer options = tk::ReadCommandLine(argc, argv);
+    if (!options.Start) {
+        std::fputs(options.Out.c_str(), stdout);
+        std::fputs(options.Error.c_str(), stderr);
+        return options.Status;
+    }
+
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("tennis-kantoku"));
     QApplication::setApplicationDisplayName(QStringLiteral("テニス監督"));
+    // Ties the windows to the installed menu entry (its name and icon).
+    QApplication::setDesktopFileName(QStringLiteral(TK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 
@@ -39,11 +40,8 @@ int main(int argc, char *argv[]) {
 
     app.SetMainScreenFactory(&tk::OpenMainScreen);
     QObject::connect(&app, &tk::GameApp::quitRequested, &application, &QApplication::quit);
-    QuitWhenPainted quitWhenShown;
     // TK_WIDGET_REPORT=<file>: where the windows are, for the tests that drive the real program.
     tk::InstallWidgetReport(qEnvironmentVariable("TK_WIDGET_REPORT"));
-    app.ShowTitle();
-    if (qEnvironmentVariableIntValue("TK_EXIT_WHEN_SHOWN") == 1 && app.TitleScreen() != nullptr)
-        app.TitleScreen()->installEventFilter(&quitWhenShown);
+    tk::ShowFirstScreen(app);
     return application.exec();
 }

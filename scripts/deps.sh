@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   xvfb xauth xdotool x11-utils
+  dpkg-dev file appstream desktop-file-utils time
 )
 
 missing=()

@@ -7,6 +7,7 @@
 #include <QTemporaryFile>
 
 #include "core/rules/lookups.h"
+#include "core/state/installed_program.h"
 #include "core/state/record_codec.h"
 #include "core/state/validation.h"
 
@@ -117,8 +118,10 @@ QString ChooseDataFolder(const QString &programFolder, const QString &fallbackFo
 }
 
 QString DefaultDataFolder() {
-    return ChooseDataFolder(QCoreApplication::applicationDirPath(),
-                            QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
+    const QString program = QCoreApplication::applicationDirPath();
+    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+    if (IsInstalledProgram(program)) return QDir(perUser).filePath(QStringLiteral("Data"));
+    return ChooseDataFolder(program, perUser);
 }
 
 }  // namespace tk

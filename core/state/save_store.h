@@ -71,7 +71,8 @@ private:
 // otherwise fallbackFolder/Data.
 QString ChooseDataFolder(const QString &programFolder, const QString &fallbackFolder);
 // The Data folder beside the program, or in the per-user application data folder
-// (QStandardPaths::AppDataLocation). Needs the application object.
+// (QStandardPaths::AppDataLocation); always the per-user one for an installed program
+// (IsInstalledProgram). Needs the application object.
 QString DefaultDataFolder();
 
 }  // namespace tk

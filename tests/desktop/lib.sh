@@ -5,6 +5,8 @@
 #
 #   tk_setup GAME_BINARY          copies the game into a fresh folder ($TK_DIR); its saves go
 #                                 to $TK_DIR/Data, HOME and XDG folders are private to the test
+#   tk_setup_installed GAME       runs an installed game where it is, with the private HOME;
+#                                 its saves go to the per-user folder ($TK_DATA)
 #   tk_start [env assignments]    starts the game in the background ($TK_PID)
 #   tk_wait_widget NAME [SECONDS] waits until a visible widget NAME is in the report
 #   tk_wait_window NAME [SECONDS] waits until a visible window NAME is in the report
@@ -30,11 +32,23 @@ tk_fail() {
 tk_setup() {
     local binary="$1"
     [ -x "$binary" ] || tk_fail "no game binary at $binary"
-    TK_DIR="$(mktemp -d "${TMPDIR:-/tmp}/tk-desktop-XXXXXX")"
-    mkdir -p "$TK_DIR/bin" "$TK_DIR/home"
+    tk_private_home
+    mkdir -p "$TK_DIR/bin"
     cp "$binary" "$TK_DIR/bin/tennis-kantoku"
     TK_GAME="$TK_DIR/bin/tennis-kantoku"
     TK_DATA="$TK_DIR/bin/Data"
+}
+
+tk_setup_installed() {
+    [ -x "$1" ] || tk_fail "no installed game at $1"
+    tk_private_home
+    TK_GAME="$1"
+    TK_DATA="$XDG_DATA_HOME/tennis-kantoku/Data"
+}
+
+tk_private_home() {
+    TK_DIR="$(mktemp -d "${TMPDIR:-/tmp}/tk-desktop-XXXXXX")"
+    mkdir -p "$TK_DIR/home"
     TK_REPORT="$TK_DIR/report.txt"
     TK_LOG="$TK_DIR/game.log"
     export HOME="$TK_DIR/home"

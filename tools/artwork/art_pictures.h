@@ -10,9 +10,8 @@ namespace tk::art {
 // Command bar strip: button i released at (i * 100, 0), pressed at (i * 100, 35), 70 x 29.
 QImage PaintCommandBar();
 
-// One lot tile, 160 x 120, for display kind 0..10, and the strip of all eleven.
+// One lot tile, 160 x 120, for display kind 0..10.
 QImage PaintLotTile(int displayKind);
-QImage PaintLotTiles();
 
 // Pieces of the court tiles that the larger pictures reuse.
 void DrawCourtLot(QPainter &p, const QRectF &lot, bool lights);      // top-down court with fences
@@ -38,6 +37,11 @@ QImage PaintGroundsSide(bool right, int variant);
 QImage PaintBuilding(int storedKind);  // 0, 1, 4 or 6
 QImage PaintMatchIntro();
 QImage PaintTitleLogo();
-QImage PaintAppIcon();
+// The window icon at 64 x 64, and the desktop icons at every size of kIconSizes.
+QImage PaintAppIcon(int size = 64);
+
+// The sizes of the desktop icons, assets/icons/app_icon_<size>.png (installed in the hicolor
+// theme by dist/CMakeLists.txt, which lists the same sizes).
+inline constexpr int kIconSizes[] = {16, 22, 24, 32, 48, 64, 128, 256, 512};
 
 }  // namespace tk::art

@@ -1,4 +1,6 @@
 // The match announcement picture, the title logo and the window icon.
+#include <algorithm>
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -210,15 +212,19 @@ QImage PaintTitleLogo() {
     return image;
 }
 
-QImage PaintAppIcon() {
-    QImage image = NewImage(64, 64);
+QImage PaintAppIcon(int size) {
+    QImage image = NewImage(size, size);
     QPainter p(&image);
     p.setRenderHint(QPainter::Antialiasing);
+    // Drawn on a grid of 64 units; on the small icons the lines stay one pixel wide.
+    const double scale = size / 64.0;
+    p.scale(scale, scale);
+    const double line = std::max(2.0, 1.0 / scale);
     const QRectF r(2, 2, 60, 60);
-    p.setPen(QPen(QColor(20, 70, 40), 2));
+    p.setPen(QPen(QColor(20, 70, 40), line));
     p.setBrush(VerticalGradient(r.top(), r.bottom(), QColor(80, 190, 110), QColor(30, 120, 70)));
     p.drawRoundedRect(r, 12, 12);
-    p.setPen(QPen(QColor(255, 255, 255, 220), 2));
+    p.setPen(QPen(QColor(255, 255, 255, 220), line));
     p.drawLine(QPointF(6, 46), QPointF(58, 46));
     p.drawLine(QPointF(32, 46), QPointF(32, 60));
     p.drawLine(QPointF(16, 6), QPointF(10, 60));

@@ -243,11 +243,4 @@ QImage PaintLotTile(int kind) {
     return tile;
 }
 
-QImage PaintLotTiles() {
-    QImage strip = NewImage(kLotTileCount * kLotTileWidth, kLotTileHeight);
-    QPainter p(&strip);
-    for (int k = 0; k < kLotTileCount; ++k) p.drawImage(k * kLotTileWidth, 0, PaintLotTile(k));
-    return strip;
-}
-
 }  // namespace tk::art

@@ -6,6 +6,8 @@
 //     cmake --build <build dir> --target tk-artwork
 //     QT_QPA_PLATFORM=offscreen <build dir>/tools/tk-artwork <source dir>/assets
 //
+// It also draws the desktop icons into assets/icons (only those: give "icons" as the name).
+//
 // Every painter is deterministic (fixed seeds), so an unchanged painter gives the same picture.
 #include <cstdio>
 #include <functional>
@@ -25,9 +27,10 @@ namespace {
 QImage Paint(tk::PictureId id) {
     using tk::PictureId;
     namespace art = tk::art;
+    if (id >= PictureId::LotTile0 && id <= PictureId::LotTileLast)
+        return art::PaintLotTile(static_cast<int>(id) - static_cast<int>(PictureId::LotTile0));
     switch (id) {
         case PictureId::CommandBar: return art::PaintCommandBar();
-        case PictureId::LotTiles: return art::PaintLotTiles();
         case PictureId::LotMarker: return art::PaintLotMarker();
         case PictureId::MaintainFrame: return art::PaintMaintainFrame();
         case PictureId::PracticeOverlay: return art::PaintPracticeOverlay();
@@ -43,6 +46,7 @@ QImage Paint(tk::PictureId id) {
         case PictureId::MatchIntro: return art::PaintMatchIntro();
         case PictureId::TitleLogo: return art::PaintTitleLogo();
         case PictureId::AppIcon: return art::PaintAppIcon();
+        default: break;
     }
     return {};
 }
@@ -62,12 +66,43 @@ bool WriteQrc(const QDir &dir) {
     return file.commit();
 }
 
+// An opaque picture is written without an alpha channel: the game then decodes it straight
+// into the screen's pixel format, and has a quarter less to inflate.
+QImage ForSaving(const QImage &painted) {
+    const QImage image = painted.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < image.height(); ++y) {
+        const auto *line = reinterpret_cast<const QRgb *>(image.constScanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if (qAlpha(line[x]) != 255) return image;
+        }
+    }
+    return image.convertToFormat(QImage::Format_RGB32);
+}
+
+// The desktop icons in assets/icons; returns the number of failures.
+int WriteIcons(const QDir &assets) {
+    if (!assets.mkpath(QStringLiteral("icons"))) {
+        std::fprintf(stderr, "tk-artwork: cannot make the icons folder\n");
+        return 1;
+    }
+    int failures = 0;
+    for (const int size : tk::art::kIconSizes) {
+        const QString name = QStringLiteral("icons/app_icon_%1.png").arg(size);
+        const QImage image = tk::art::PaintAppIcon(size).convertToFormat(QImage::Format_ARGB32);
+        if (!image.save(assets.filePath(name), "PNG", 0)) {
+            std::fprintf(stderr, "tk-artwork: cannot write %s\n", qPrintable(name));
+            ++failures;
+        }
+    }
+    return failures;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
     QGuiApplication app(argc, argv);
     if (argc < 2) {
-        std::fprintf(stderr, "usage: tk-artwork <assets folder> [file name ...]\n");
+        std::fprintf(stderr, "usage: tk-artwork <assets folder> [file name ... | icons]\n");
         return 2;
     }
     const QDir dir(QString::fromLocal8Bit(argv[1]));
@@ -81,7 +116,7 @@ int main(int argc, char **argv) {
         const QString name =
             QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
         if (!only.isEmpty() && !only.contains(name)) continue;
-        const QImage image = Paint(info.id).convertToFormat(QImage::Format_ARGB32);
+        const QImage image = ForSaving(Paint(info.id));
         if (image.width() != info.width || image.height() != info.height) {
             std::fprintf(stderr, "tk-artwork: %s is %dx%d, expected %dx%d\n", qPrintable(name),
                          image.width(), image.height(), info.width, info.height);
@@ -93,6 +128,7 @@ int main(int argc, char **argv) {
             ++failures;
         }
     }
+    if (only.isEmpty() || only.contains(QStringLiteral("icons"))) failures += WriteIcons(dir);
     if (only.isEmpty() && !WriteQrc(dir)) {
         std::fprintf(stderr, "tk-artwork: cannot write assets.qrc\n");
         ++failures;

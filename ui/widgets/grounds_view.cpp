@@ -57,12 +57,10 @@ void GroundsView::paintEvent(QPaintEvent *) {
     p.drawPixmap(2 * band, 0,
                  Picture(sides_[1] ? PictureId::GroundsSideRight1 : PictureId::GroundsSideRight0));
 
-    const QPixmap tiles = Picture(PictureId::LotTiles);
     for (int lot = 0; lot < kLots; ++lot) {
         const int kind = displayKinds_[static_cast<std::size_t>(lot)];
         if (kind < 0 || kind >= kLotTileCount) continue;
-        p.drawPixmap(LotRect(lot), tiles,
-                     QRect(kind * kLotTileWidth, 0, kLotTileWidth, kLotTileHeight));
+        p.drawPixmap(LotRect(lot).topLeft(), LotTile(kind));
     }
     if (selected_ >= 0 && selected_ < kLots)
         p.drawPixmap(LotRect(selected_).topLeft(), Picture(PictureId::LotMarker));

@@ -9,23 +9,24 @@
 namespace tk {
 
 enum class PictureId : int {
-    CommandBar,            // the eight command-bar buttons, released and pressed faces
-    LotTiles,              // one tile per display kind of a lot, 0..10, side by side
-    LotMarker,             // marker of the selected lot on the main screen's grounds view
-    MaintainFrame,         // frame over a lot marked for maintenance (whole-grounds screen)
-    PracticeOverlay,       // blinking "練習中" badge over the grounds view
-    GroundsGate,           // fixed picture in the middle of the grounds view's top band
-    GroundsSideLeft0,      // narrow picture left of the gate, ViewFlags[0] = 0: hedge
-    GroundsSideLeft1,      // ViewFlags[0] = 1: cherry trees
-    GroundsSideRight0,     // narrow picture right of the gate, ViewFlags[1] = 0: hedge, lamp
-    GroundsSideRight1,     // ViewFlags[1] = 1: benches and vending machines
-    BuildingOutdoorCourt,  // construction screen: outdoor court
-    BuildingLitCourt,      // construction screen: outdoor court with lighting
-    BuildingIndoorCourt,   // construction screen: indoor court
-    BuildingTrainingRoom,  // construction screen: training room
-    MatchIntro,            // the picture of the match announcement
-    TitleLogo,             // the game's name for the title screen
-    AppIcon,               // window icon
+    CommandBar,  // the eight command-bar buttons, released and pressed faces
+    LotTile0,    // the tile of a lot of display kind 0; kinds 1..10 follow in order,
+    LotTileLast = LotTile0 + 10,  // each its own picture, so that only the kinds shown are decoded
+    LotMarker,                    // marker of the selected lot on the main screen's grounds view
+    MaintainFrame,                // frame over a lot marked for maintenance (whole-grounds screen)
+    PracticeOverlay,              // blinking "練習中" badge over the grounds view
+    GroundsGate,                  // fixed picture in the middle of the grounds view's top band
+    GroundsSideLeft0,             // narrow picture left of the gate, ViewFlags[0] = 0: hedge
+    GroundsSideLeft1,             // ViewFlags[0] = 1: cherry trees
+    GroundsSideRight0,            // narrow picture right of the gate, ViewFlags[1] = 0: hedge, lamp
+    GroundsSideRight1,            // ViewFlags[1] = 1: benches and vending machines
+    BuildingOutdoorCourt,         // construction screen: outdoor court
+    BuildingLitCourt,             // construction screen: outdoor court with lighting
+    BuildingIndoorCourt,          // construction screen: indoor court
+    BuildingTrainingRoom,         // construction screen: training room
+    MatchIntro,                   // the picture of the match announcement
+    TitleLogo,                    // the game's name for the title screen
+    AppIcon,                      // window icon
 };
 
 struct PictureInfo {
@@ -45,7 +46,7 @@ inline constexpr int kCommandFaceHeight = 29;
 inline constexpr int kCommandDrawStep = 85;
 inline constexpr int kCommandDrawTop = 5;
 
-// Lot tiles: the tile of display kind k at horizontal offset k * 160, each 160 x 120.
+// Lot tiles: one picture per display kind k, each 160 x 120.
 inline constexpr int kLotTileCount = 11;
 inline constexpr int kLotTileWidth = 160;
 inline constexpr int kLotTileHeight = 120;
@@ -63,9 +64,24 @@ inline constexpr int kSmallTileHeight = 90;
 inline constexpr int kSmallTileStepX = 120;
 inline constexpr int kSmallTileStepY = 100;
 
-inline constexpr std::array<PictureInfo, 17> kPictures = {{
+// The id of the tile of display kind 0..10.
+constexpr PictureId LotTileId(int displayKind) {
+    return static_cast<PictureId>(static_cast<int>(PictureId::LotTile0) + displayKind);
+}
+
+inline constexpr std::array<PictureInfo, 27> kPictures = {{
     {PictureId::CommandBar, "command_bar.png", 800, 64},
-    {PictureId::LotTiles, "lot_tiles.png", kLotTileCount *kLotTileWidth, kLotTileHeight},
+    {LotTileId(0), "lot_tile0.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(1), "lot_tile1.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(2), "lot_tile2.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(3), "lot_tile3.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(4), "lot_tile4.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(5), "lot_tile5.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(6), "lot_tile6.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(7), "lot_tile7.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(8), "lot_tile8.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(9), "lot_tile9.png", kLotTileWidth, kLotTileHeight},
+    {LotTileId(10), "lot_tile10.png", kLotTileWidth, kLotTileHeight},
     {PictureId::LotMarker, "lot_marker.png", kLotTileWidth, kLotTileHeight},
     {PictureId::MaintainFrame, "maintain_frame.png", kSmallTileWidth, kSmallTileHeight},
     {PictureId::PracticeOverlay, "practice_overlay.png", 240, 72},

@@ -1,7 +1,9 @@
 // Loads the game's pictures from the resources and cuts faces and tiles from their strips.
 #include "ui/widgets/pictures.h"
 
+#include <QImageReader>
 #include <QPainter>
+#include <QPixmapCache>
 
 // The resources live in the static ui library; registering them by hand keeps the linker
 // from dropping them. Outside any namespace, as Q_INIT_RESOURCE requires.
@@ -27,8 +29,17 @@ QString PicturePath(PictureId id) {
 
 QPixmap Picture(PictureId id) {
     EnsureResources();
-    // QPixmap keeps loaded files in QPixmapCache, so asking again is cheap.
-    return QPixmap(PicturePath(id));
+    const QString path = PicturePath(id);
+    QPixmap pixmap;
+    // Kept in QPixmapCache, so asking again is cheap.
+    if (QPixmapCache::find(path, &pixmap)) return pixmap;
+    // Every picture is a PNG: told so, the reader loads no image plugin to guess the format,
+    // and the decoded picture becomes the pixmap in place instead of being copied once more.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
+    QPixmapCache::insert(path, pixmap);
+    return pixmap;
 }
 
 QPixmap CommandFace(int button, bool pressed) {
@@ -44,8 +55,7 @@ QPoint CommandFacePos(int button) {
 
 QPixmap LotTile(int displayKind) {
     if (displayKind < 0 || displayKind >= kLotTileCount) return {};
-    return Picture(PictureId::LotTiles)
-        .copy(displayKind * kLotTileWidth, 0, kLotTileWidth, kLotTileHeight);
+    return Picture(LotTileId(displayKind));
 }
 
 QPixmap SmallLotTile(int displayKind) {

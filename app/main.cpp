@@ -6,6 +6,7 @@
 #include <QIcon>
 
 #include "core/state/save_store.h"
+#include "ui/shell/app_look.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
 #include "ui/shell/widget_report.h"
@@ -31,6 +32,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationName(QStringLiteral("tennis-kantoku"));
     QApplication::setApplicationDisplayName(QStringLiteral("テニス監督"));
     QApplication::setQuitOnLastWindowClosed(false);
+    tk::SetUpAppLook(application);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 
     const auto seed =

@@ -150,7 +150,7 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
         grounds_->SetOverlayVisible(markVis_);
     });
     connect(&timerInfo_, &QTimer::timeout, this, [this] { keyFlags_.fill(false); });
-    setFocusPolicy(Qt::StrongFocus);
+    InstallKeys();
 }
 
 MainWin::~MainWin() = default;
@@ -164,6 +164,7 @@ void MainWin::BuildMenu() {
     erase->setObjectName(QStringLiteral("FErase"));
     connect(erase, &QAction::triggered, this, &MainWin::EraseTeam);
     file->addSeparator();
+    AddHelpEntry(file);
     QAction *about = file->addAction(QStringLiteral("ゲームについて"));
     about->setObjectName(QStringLiteral("GAbout"));
     connect(about, &QAction::triggered, this, [this] {

@@ -5,12 +5,14 @@
 #include <array>
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include "core/rules/court_rules.h"
 #include "core/rules/week_rules.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTabBar;
 
@@ -24,6 +26,7 @@ class CourtSummary;
 class PlayerPanel;
 class PlayerDetailPanel;
 class CoachPanel;
+class HelpWin;
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -90,6 +93,10 @@ private:
     void EraseTeam();
     void LeaveToTitle();
     void HiddenKey(int key);
+    // main_keys.cpp: the keys of every command, the help entry of the menu and its window.
+    void InstallKeys();
+    void AddHelpEntry(QMenu *menu);
+    void OpenHelp();
 
     GameApp &app_;
     CourtCounts courts_{};
@@ -123,6 +130,7 @@ private:
     QLabel *prize_ = nullptr;
     QLabel *record_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
+    QPointer<HelpWin> help_;
 };
 
 }  // namespace tk

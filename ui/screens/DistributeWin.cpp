@@ -9,6 +9,7 @@
 
 #include "core/rules/court_rules.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -63,6 +64,7 @@ DistributeWin::DistributeWin(GameState &state, QWidget *parent) : QDialog(parent
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Redraw();
+    SetUpScreenKeys(this, close_);
 }
 
 QWidget *DistributeWin::MakeFrame(CourtSituation k) {

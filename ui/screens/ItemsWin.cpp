@@ -8,6 +8,7 @@
 
 #include "core/rules/camp_rules.h"
 #include "core/rules/game.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -39,6 +40,7 @@ ItemsWin::ItemsWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(close_, 0, Qt::AlignRight);
+    SetUpScreenKeys(this, close_);
 }
 
 }  // namespace tk

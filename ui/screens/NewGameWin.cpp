@@ -7,12 +7,14 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QValidator>
 
 #include "core/state/shift_jis.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/messages.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -55,7 +57,13 @@ NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(ap
     start_->setDefault(true);
     connect(start_, &QPushButton::clicked, this, &NewGameWin::Start);
     connect(close_, &QPushButton::clicked, this, &NewGameWin::Back);
+    // Enter in the team name goes on to the manager name, Enter there starts the game;
+    // Esc goes back to the title screen like "閉じる".
+    connect(nameText_[0], &QLineEdit::returnPressed, this, [this] { nameText_[1]->setFocus(); });
     connect(nameText_[1], &QLineEdit::returnPressed, this, &NewGameWin::Start);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &NewGameWin::Back);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -70,6 +78,7 @@ NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(ap
     layout->addWidget(hint);
     layout->addLayout(buttons);
     layout->setContentsMargins(24, 20, 24, 16);
+    EnterPressesFocusedButtons(this);
 }
 
 void NewGameWin::Reset() {

@@ -17,6 +17,7 @@
 #include "ui/screens/SelectPlayer.h"
 #include "ui/screens/squad_screens.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -62,6 +63,8 @@ PracMenuWin::PracMenuWin(Game &game, QWidget *parent) : QDialog(parent), game_(g
     teamCoach_->setEnabled(CanChooseCoaches(s));
     individualCoach_->setEnabled(CanChooseCoaches(s));
     Refresh();
+    // Enter stores the menu and closes, as "閉じる"; Esc closes like the window frame.
+    SetUpScreenKeys(this, close_, Practices(choice_));
 }
 
 QPushButton *PracMenuWin::MakeChooseButton(QWidget *parent, const QString &name) {

@@ -21,6 +21,7 @@
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -96,6 +97,8 @@ RegurarSetWin::RegurarSetWin(Game &game, QWidget *parent) : QDialog(parent), gam
     Refill();
     SelectPlace(1);
     SelectBenchCell(0);
+    // Enter and Esc are "決定", which refuses while a place is empty.
+    SetUpScreenKeys(this, command1_);
 }
 
 QWidget *RegurarSetWin::MakePlaces() {

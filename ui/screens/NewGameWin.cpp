@@ -1,6 +1,8 @@
 // The new-game screen.
 #include "ui/screens/NewGameWin.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -20,17 +22,38 @@ namespace tk {
 
 namespace {
 
-// Names are saved in code page 932: a character it cannot write is refused as it is typed,
-// instead of being lost when the game is saved.
+// Characters that code page 932 holds under another code (the JIS forms of a few signs):
+// the name shows, as it is typed, the one it will be saved as.
+constexpr std::pair<char16_t, char16_t> kLookAlikes[] = {
+    {u'\u301C', u'\uFF5E'},  // 〜 → ～
+    {u'\u2212', u'\uFF0D'},  // − → －
+    {u'\u2016', u'\u2225'},  // ‖ → ∥
+    {u'\u00A5', u'\uFFE5'},  // ¥ → ￥
+    {u'\u00A2', u'\uFFE0'},  // ¢ → ￠
+    {u'\u00A3', u'\uFFE1'},  // £ → ￡
+    {u'\u00AC', u'\uFFE2'},  // ¬ → ￢
+    {u'\u2014', u'\u2015'},  // — → ―
+};
+
+// Names are saved in code page 932: a look-alike is replaced as it is typed, and any other
+// character it cannot write is refused, instead of being lost when the game is saved.
 class SavableNameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override {
+        input = SavableNameText(input);
         return FirstUnwritableCharacter(input.toStdString()).empty() ? Acceptable : Invalid;
     }
 };
 
 }  // namespace
+
+QString SavableNameText(QString text) {
+    for (QChar &c : text)
+        for (const auto &[typed, saved] : kLookAlikes)
+            if (c.unicode() == typed) c = QChar(saved);
+    return text;
+}
 
 NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
     setWindowTitle(QStringLiteral("チーム名・監督名を決めてください。"));

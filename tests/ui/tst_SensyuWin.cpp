@@ -1,4 +1,5 @@
 // The player detail screen: texts and colours of one player, browsing with "←" and "→".
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
@@ -116,14 +117,21 @@ private slots:
         ModalAnswerer answer(
             [&](QWidget *modal) {
                 auto *screen = static_cast<SensyuWin *>(modal);
+                modal->activateWindow();
+                QVERIFY(QTest::qWaitFor([modal] { return modal->isActiveWindow(); }, 2000));
+                // "→" and the right arrow key (typed into the focused widget) browse alike.
                 for (int k = 0; k < 5; ++k) {
-                    ClickButton(modal, QStringLiteral("→"));
+                    if (k % 2 == 0)
+                        ClickButton(modal, QStringLiteral("→"));
+                    else
+                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
                     titles << screen->Force(8)->text();
                 }
                 QVERIFY(!screen->Command1()->isEnabled());
-                ClickButton(modal, QStringLiteral("←"));
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+                QCOMPARE(screen->PlayerIndNum(), 4);
                 ClickButton(modal, QStringLiteral("→"));
-                screen->reject();
+                ClickButton(modal, QStringLiteral("閉じる"));
             },
             QStringLiteral("SensyuWin"));
         const int last = SensyuWin::Browse(g.state, 0);

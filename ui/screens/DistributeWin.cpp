@@ -8,6 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/rules/court_rules.h"
+#include "core/rules/lookups.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/screen_keys.h"
 
@@ -106,9 +107,9 @@ void DistributeWin::Redraw() {
     for (CourtSituation k : kCourtSituations) {
         const Frame &f = frames_[Index(k)];
         f.split->setText(FromUtf8(CourtSplitText(splits[Index(k)])));
-        // A button that could move no court is shown disabled rather than doing nothing.
-        f.team->setEnabled(CanAddTeamCourt(state_, k));
-        f.individual->setEnabled(CanAddIndividualCourt(state_, k));
+        // As the rules say, only the individual-practice buttons wait for an individual
+        // coach; a press that can move no court simply does nothing.
+        f.individual->setEnabled(HasIndividualCoach(state_));
     }
 }
 

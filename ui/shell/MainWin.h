@@ -52,10 +52,13 @@ public:
     QLabel *DateBox() const { return dateBox_; }
     QLabel *FundsBox() const { return fundsBox_; }
     QLabel *FixtureBox() const { return fixtureBox_; }
+    QLabel *NextFixtureBox() const { return nextFixtureBox_; }
     QLabel *EventBox() const { return eventBox_; }
     QLabel *WeatherBox() const { return weatherBox_; }
     QLabel *PrizeLabel() const { return prize_; }
     QLabel *RecordLabel() const { return record_; }
+    QLabel *SeasonPrizeLabel() const { return seasonPrize_; }
+    QLabel *SeasonRecordLabel() const { return seasonRecord_; }
     CommandBar *Bar() const { return bar_; }
     GroundsView *Grounds() const { return grounds_; }
     QTimer &TimeSpend() { return timeSpend_; }
@@ -124,11 +127,14 @@ private:
     QLabel *dateBox_ = nullptr;
     QLabel *fundsBox_ = nullptr;
     QLabel *fixtureBox_ = nullptr;
+    QLabel *nextFixtureBox_ = nullptr;
     QLabel *eventBox_ = nullptr;
     QLabel *weatherBox_ = nullptr;
     QTabBar *junle_ = nullptr;
     QLabel *prize_ = nullptr;
     QLabel *record_ = nullptr;
+    QLabel *seasonPrize_ = nullptr;
+    QLabel *seasonRecord_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
     QPointer<HelpWin> help_;
 };

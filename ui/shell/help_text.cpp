@@ -12,6 +12,7 @@
 #include "core/rules/sponsors.h"
 #include "core/rules/tournament_rules.h"
 #include "ui/shell/main_shortcuts.h"
+#include "ui/widgets/game_tips.h"
 
 namespace tk {
 
@@ -50,19 +51,9 @@ QString TheWeek() {
 }
 
 QString Practice() {
-    const QString what[kPracticeMenus] = {
-        QStringLiteral("5つの能力をまんべんなく"),
-        QStringLiteral("スタミナを多めに"),
-        QStringLiteral("パワーを多めに"),
-        QStringLiteral("技術を多めに"),
-        QStringLiteral("敏捷を多めに"),
-        QStringLiteral("ショット（前衛はボレー）を多めに"),
-        QStringLiteral("5つの能力を基本練習より多く（レベル4から）"),
-        QStringLiteral("5つの能力をさらに多く（レベル5）"),
-    };
     QStringList rows{Row({QStringLiteral("メニュー"), QStringLiteral("伸びる能力")}, true)};
     for (int menu = 0; menu < kPracticeMenus; ++menu)
-        rows << Row({QString::fromStdString(PracticeMenuName(menu)), what[menu]});
+        rows << Row({QString::fromStdString(PracticeMenuName(menu)), PracticeMenuTrains(menu)});
     return QStringLiteral(
                "<p>「練習」で全体練習のメニューを選びます。練習で伸びるのはスタミナ・パワー・"
                "技術・敏捷・ショットの5つで、<b>前衛</b>の選手はショットの代わりにボレーが"

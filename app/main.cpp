@@ -7,6 +7,7 @@
 
 #include "core/state/save_store.h"
 #include "ui/shell/app_look.h"
+#include "ui/shell/focus_return.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
 #include "ui/shell/widget_report.h"
@@ -33,6 +34,7 @@ int main(int argc, char *argv[]) {
     QApplication::setApplicationDisplayName(QStringLiteral("テニス監督"));
     QApplication::setQuitOnLastWindowClosed(false);
     tk::SetUpAppLook(application);
+    tk::ReturnFocusAfterDialogs(application);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 
     const auto seed =

@@ -15,6 +15,7 @@
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
 #include "ui/screens/BoughtTochiWin.h"
+#include "ui/screens/CoachList.h"
 #include "ui/screens/DistributeWin.h"
 #include "ui/screens/ElectCoach.h"
 #include "ui/screens/GameSetWin.h"
@@ -24,6 +25,7 @@
 #include "ui/screens/PlayerSetWin.h"
 #include "ui/screens/PracMenuWin.h"
 #include "ui/screens/RegurarSetWin.h"
+#include "ui/screens/RosterList.h"
 #include "ui/screens/SeibiWin.h"
 #include "ui/screens/SelectPlayer.h"
 #include "ui/screens/SelectSponWin.h"
@@ -83,13 +85,13 @@ const std::vector<ScreenCase> &Cases() {
         {"SeibiWin", [](Bench &b) { return new SeibiWin(b.g.game, b.marks, 1); }, true, "整備",
          {"普通", "整備", "閉じる", "普通"}},
         {"ElectCoach", [](Bench &b) { return new ElectCoach(b.g.game, 1); }, true,
-         "上記のコーチと契約", {"上記のコーチと契約", "キャンセル", "上記のコーチと契約"}},
+         "上記のコーチと契約", {"CoachLists", "上記のコーチと契約", "キャンセル", "CoachLists"}},
         {"SelectPlayer", [](Bench &b) { return new SelectPlayer(b.g.game, 1); }, true,
-         "上記の選手に決定", {"上記の選手に決定", "キャンセル", "上記の選手に決定"}},
+         "上記の選手に決定", {"PlayerList", "上記の選手に決定", "キャンセル", "PlayerList"}},
         {"PlayerSetWin", [](Bench &b) { return new PlayerSetWin(b.g.game); }, true, "閉じる",
-         {"閉じる", "選手解雇", "選手獲得 スカウト", "閉じる"}},
+         {"RosterList", "選手解雇", "選手獲得 スカウト", "閉じる", "RosterList"}},
         {"kaikoWin", [](Bench &b) { return new kaikoWin(b.g.game); }, true, "閉じる",
-         {"閉じる", "選手解雇", "閉じる"}},
+         {"RosterList", "選手解雇", "閉じる", "RosterList"}},
         // Only its three buttons leave the scouting result, and a camp must be decided.
         {"SkautWIn", [](Bench &b) { return new SkautWIn(b.g.game); }, false, "上記の選手と契約",
          {"チームの選手を解雇", "契約しない", "チームの選手を解雇"}},
@@ -198,6 +200,34 @@ private slots:
         QVERIFY(bench.g.ui.Saw("よろしいですか？"));
         QVERIFY(!screen.isVisible());
         QCOMPARE(int(bench.g.state.CampSessions), 1);
+    }
+
+    // The lists take the arrow keys when they have the focus: the roster scrolls past its
+    // eighth row, the coach list steps within and between its two blocks of five.
+    void listsFollowTheArrowKeys() {
+        Bench bench;
+        for (int i = 6; i < 10; ++i)
+            bench.g.state.Players[std::size_t(i)] = bench.g.state.Players[std::size_t(i - 5)];
+        kaikoWin roster(bench.g.game);
+        roster.show();
+        QVERIFY(Activate(&roster));
+        for (int i = 0; i < 9; ++i) Type(Qt::Key_Down);
+        QCOMPARE(roster.List()->ElectedPlayer(), 9);
+        QCOMPARE(roster.List()->ScrollPosition(), 2);
+        Type(Qt::Key_Up);
+        QCOMPARE(roster.List()->ElectedPlayer(), 8);
+        roster.close();
+
+        ElectCoach coaches(bench.g.game, 1);
+        coaches.show();
+        QVERIFY(Activate(&coaches));
+        const int first = coaches.findChild<CoachList *>()->ElectedCoach();
+        Type(Qt::Key_Right);
+        Type(Qt::Key_Down);
+        QCOMPARE(coaches.findChild<CoachList *>()->SelectedRow(), 6);
+        QVERIFY(coaches.findChild<CoachList *>()->ElectedCoach() != first);
+        Type(Qt::Key_Right);  // past the second block: stays
+        QCOMPARE(coaches.findChild<CoachList *>()->SelectedRow(), 6);
     }
 };
 

@@ -36,7 +36,7 @@ ElectCoach::ElectCoach(Game &game, int coachKind, QWidget *parent)
     list_->MakeList(game_.state);
     list_->Select(0);
     UpdateButtons();
-    SetUpScreenKeys(this, hire_);
+    SetUpScreenKeys(this, hire_, list_);
 }
 
 void ElectCoach::UpdateButtons() {

@@ -29,7 +29,7 @@ PlayerSetWin::PlayerSetWin(Game &game, QWidget *parent) : QDialog(parent), game_
 
     LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), scout_, close_});
     roster_->Reload();
-    SetUpScreenKeys(this, close_);
+    SetUpScreenKeys(this, close_, roster_->List());
 }
 
 RosterList *PlayerSetWin::List() const {

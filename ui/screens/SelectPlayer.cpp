@@ -33,7 +33,7 @@ SelectPlayer::SelectPlayer(Game &game, int place, QWidget *parent)
     LayOutListScreen(this, list_, {choose_, release_, cancel_});
 
     UpdateButtons();
-    SetUpScreenKeys(this, choose_);
+    SetUpScreenKeys(this, choose_, list_);
 }
 
 void SelectPlayer::UpdateButtons() {

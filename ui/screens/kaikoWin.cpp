@@ -21,7 +21,7 @@ kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent) {
 
     LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), close_});
     roster_->Reload();
-    SetUpScreenKeys(this, close_);
+    SetUpScreenKeys(this, close_, roster_->List());
 }
 
 RosterList *kaikoWin::List() const {

@@ -3,21 +3,13 @@
 #include <QDialog>
 #include <QTest>
 
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/shell/focus_return.h"
 
 using namespace tk;
 using namespace tk::test;
-
-namespace {
-
-bool Activate(QWidget *window) {
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 2000);
-}
-
-}  // namespace
 
 class tst_FocusReturn : public QObject {
     Q_OBJECT
@@ -46,7 +38,8 @@ private slots:
         opener.show();
         other.show();
         dialog->show();
-        QVERIFY(Activate(dialogHadFocus ? static_cast<QWidget *>(dialog) : &other));
+        QVERIFY(
+            ActivateLikeAWindowManager(dialogHadFocus ? static_cast<QWidget *>(dialog) : &other));
         dialog->hide();
         // The hand-back waits for the events of the hiding; it needs no time of its own.
         for (int turn = 0; turn < 3; ++turn) QCoreApplication::processEvents();

@@ -3,15 +3,13 @@
 // shown in its tooltip, F1 for the help, and the hidden key sequence staying armed.
 #include <QApplication>
 #include <QPushButton>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/shell/HelpWin.h"
 #include "ui/shell/MainWin.h"
-#include "ui/shell/game_app.h"
-#include "ui/shell/main_screen.h"
 #include "ui/shell/main_shortcuts.h"
 #include "ui/widgets/command_bar.h"
 
@@ -20,33 +18,9 @@ using namespace tk::test;
 
 namespace {
 
-// A new game on its main screen, the window active and the introduction answered.
-struct KeySession {
-    QTemporaryDir dir;
-    GameApp app{dir.path(), 7};
-    MainWin *main = nullptr;
-
-    KeySession() {
-        app.SetMainScreenFactory(&OpenMainScreen);
-        app.GameSettings().FastMode = kTrue;
-        ModalAnswerer intro(ModalAnswerer::Click(QStringLiteral("閉じる")));
-        app.BeginNewGame(QStringLiteral("キー"), QStringLiteral("監督"));
-        main = qobject_cast<MainWin *>(app.MainScreen());
-        if (main) Activate(main);
-    }
-
-    // The offscreen platform has no window manager to give a new window the focus: the
-    // test does what the window manager would.
-    static bool Activate(QWidget *window) {
-        window->activateWindow();
-        return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 2000);
-    }
-    // A key as the player types it: to whatever has the focus.
-    static void Type(int key) {
-        QWidget *focus = QApplication::focusWidget();
-        QVERIFY2(focus != nullptr, "no widget has the focus");
-        QTest::keyClick(focus, static_cast<Qt::Key>(key));
-    }
+// Fast practice weeks, so that a played week ends within the test.
+struct KeySession : MainScreenSession {
+    KeySession() : MainScreenSession(7, true) {}
 };
 
 }  // namespace
@@ -89,7 +63,7 @@ private slots:
         QFETCH(int, to);
         KeySession s;
         s.main->SelectPlayer(from);
-        KeySession::Type(key);
+        TypeIntoFocus(key);
         QCOMPARE(s.main->SelectedPlayer(), to);
     }
 
@@ -103,7 +77,7 @@ private slots:
     void enterOrSpacePlaysTheWeek() {
         QFETCH(int, key);
         KeySession s;
-        KeySession::Type(key);
+        TypeIntoFocus(key);
         QVERIFY(QTest::qWaitFor([&] { return s.app.State().WeekCount == 14; }, 5000));
         QVERIFY(!s.main->PracticeRunning());
     }
@@ -138,11 +112,11 @@ private slots:
         ModalAnswerer esc(
             [&](QWidget *modal) {
                 opened = modal->objectName();
-                QVERIFY(KeySession::Activate(modal));
-                KeySession::Type(Qt::Key_Escape);
+                QVERIFY(ActivateLikeAWindowManager(modal));
+                TypeIntoFocus(Qt::Key_Escape);
             },
             screen);
-        KeySession::Type(key);
+        TypeIntoFocus(key);
         QVERIFY(esc.Acted());
         QCOMPARE(opened, screen);
         QVERIFY(esc.Closed());
@@ -151,12 +125,12 @@ private slots:
 
     void f1OpensTheHelpBesideTheGame() {
         KeySession s;
-        KeySession::Type(Qt::Key_F1);
+        TypeIntoFocus(Qt::Key_F1);
         auto *help = s.main->findChild<HelpWin *>();
         QVERIFY(help && help->isVisible());
         QVERIFY(!help->isModal());
-        QVERIFY(KeySession::Activate(help));
-        KeySession::Type(Qt::Key_Escape);
+        QVERIFY(ActivateLikeAWindowManager(help));
+        TypeIntoFocus(Qt::Key_Escape);
         QVERIFY(!help->isVisible());
         // The menu entry opens the same window again.
         QAction *entry = s.main->findChild<QAction *>(QStringLiteral("GHelp"));
@@ -173,19 +147,19 @@ private slots:
         ScopedUiTimingScale real(1.0);
         KeySession s;
         const int before = s.app.State().Money;
-        for (int key : {Qt::Key_T, Qt::Key_N, Qt::Key_S}) KeySession::Type(key);
+        for (int key : {Qt::Key_T, Qt::Key_N, Qt::Key_S}) TypeIntoFocus(key);
         for (int round = 1; round <= 2; ++round) {
             // The notice takes the focus from the main window, as it does on a desktop.
             ModalAnswerer ok(
                 [](QWidget *notice) {
-                    QVERIFY(KeySession::Activate(notice));
+                    QVERIFY(ActivateLikeAWindowManager(notice));
                     ClickButton(notice, QStringLiteral("閉じる"));
                 },
                 QStringLiteral("MeSForm"));
-            KeySession::Type(Qt::Key_M);
+            TypeIntoFocus(Qt::Key_M);
             QVERIFY(ok.Acted());
             QCOMPARE(s.app.State().Money, before + round * 100000);
-            QVERIFY(KeySession::Activate(s.main));
+            QVERIFY(ActivateLikeAWindowManager(s.main));
         }
     }
 };

@@ -2,32 +2,21 @@
 // as totals with this season's figures beside them.
 #include <QGroupBox>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
 #include "ui/shell/MainWin.h"
-#include "ui/shell/game_app.h"
-#include "ui/shell/main_screen.h"
 
 using namespace tk;
 using namespace tk::test;
 
 namespace {
 
-struct StatusSession {
-    QTemporaryDir dir;
-    GameApp app{dir.path(), 5};
-    MainWin *main = nullptr;
-
-    StatusSession() {
-        app.SetMainScreenFactory(&OpenMainScreen);
-        ModalAnswerer intro(ModalAnswerer::Click(QStringLiteral("閉じる")));
-        app.BeginNewGame(QStringLiteral("予定"), QStringLiteral("監督"));
-        main = qobject_cast<MainWin *>(app.MainScreen());
-    }
+struct StatusSession : MainScreenSession {
+    StatusSession() : MainScreenSession(5) {}
 };
 
 }  // namespace

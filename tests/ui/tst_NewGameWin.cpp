@@ -7,6 +7,7 @@
 #include <QTest>
 
 #include "core/state/shift_jis.h"
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/screens/NewGameWin.h"
@@ -21,11 +22,6 @@ namespace {
 void Commit(QWidget *widget, const QString &text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
     QApplication::sendEvent(widget, &press);
-}
-
-bool Activate(QWidget *window) {
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 2000);
 }
 
 }  // namespace
@@ -75,7 +71,7 @@ private slots:
         for (QWidget *w : QApplication::topLevelWidgets())
             if (auto *n = qobject_cast<NewGameWin *>(w); n && n->isVisible()) screen = n;
         QVERIFY(screen);
-        QVERIFY(Activate(screen));
+        QVERIFY(ActivateLikeAWindowManager(screen));
         QCOMPARE(QApplication::focusWidget(), screen->NameText(0));
         QTest::keyClicks(QApplication::focusWidget(), QStringLiteral("Team"));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
@@ -85,7 +81,7 @@ private slots:
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
         QVERIFY(asked.Acted());
         QVERIFY(screen->isVisible());
-        QVERIFY(Activate(screen));
+        QVERIFY(ActivateLikeAWindowManager(screen));
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Escape);
         QVERIFY(!screen->isVisible());
         QVERIFY(app.TitleScreen()->isVisible());

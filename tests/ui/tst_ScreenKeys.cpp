@@ -11,6 +11,7 @@
 #include <QTest>
 
 #include "core/rules/land_rules.h"
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
@@ -116,17 +117,6 @@ const std::vector<ScreenCase> &Cases() {
     return cases;
 }
 
-bool Activate(QWidget *window) {
-    window->activateWindow();
-    return QTest::qWaitFor([window] { return window->isActiveWindow(); }, 2000);
-}
-
-void Type(int key) {
-    QWidget *focus = QApplication::focusWidget();
-    QVERIFY2(focus != nullptr, "no widget has the focus");
-    QTest::keyClick(focus, static_cast<Qt::Key>(key));
-}
-
 }  // namespace
 
 class tst_ScreenKeys : public QObject {
@@ -156,15 +146,15 @@ private slots:
         QCOMPARE(Describe(confirm), QString::fromUtf8(c.confirm));
 
         screen->show();
-        QVERIFY(Activate(screen.get()));
+        QVERIFY(ActivateLikeAWindowManager(screen.get()));
         QStringList tabs{Describe(QApplication::focusWidget())};
         for (int i = 1; i < c.tabs.size(); ++i) {
-            Type(Qt::Key_Tab);
+            TypeIntoFocus(Qt::Key_Tab);
             tabs << Describe(QApplication::focusWidget());
         }
         QCOMPARE(tabs, c.tabs);
 
-        Type(Qt::Key_Escape);
+        TypeIntoFocus(Qt::Key_Escape);
         QCOMPARE(screen->isVisible(), !c.escapeCloses);
     }
 
@@ -183,9 +173,9 @@ private slots:
         Bench bench;
         PracMenuWin screen(bench.g.game);
         screen.show();
-        QVERIFY(Activate(&screen));
+        QVERIFY(ActivateLikeAWindowManager(&screen));
         QTest::mouseClick(screen.Practices(3), Qt::LeftButton);
-        Type(key);
+        TypeIntoFocus(key);
         QVERIFY(!screen.isVisible());
         QCOMPARE(int(bench.g.state.TeamPracticeMenu), stored);
     }
@@ -195,8 +185,8 @@ private slots:
         bench.g.ui.answers = {true};
         GasyuElectWin screen(bench.g.game);
         screen.show();
-        QVERIFY(Activate(&screen));
-        Type(Qt::Key_Return);
+        QVERIFY(ActivateLikeAWindowManager(&screen));
+        TypeIntoFocus(Qt::Key_Return);
         QVERIFY(bench.g.ui.Saw("よろしいですか？"));
         QVERIFY(!screen.isVisible());
         QCOMPARE(int(bench.g.state.CampSessions), 1);
@@ -210,23 +200,23 @@ private slots:
             bench.g.state.Players[std::size_t(i)] = bench.g.state.Players[std::size_t(i - 5)];
         kaikoWin roster(bench.g.game);
         roster.show();
-        QVERIFY(Activate(&roster));
-        for (int i = 0; i < 9; ++i) Type(Qt::Key_Down);
+        QVERIFY(ActivateLikeAWindowManager(&roster));
+        for (int i = 0; i < 9; ++i) TypeIntoFocus(Qt::Key_Down);
         QCOMPARE(roster.List()->ElectedPlayer(), 9);
         QCOMPARE(roster.List()->ScrollPosition(), 2);
-        Type(Qt::Key_Up);
+        TypeIntoFocus(Qt::Key_Up);
         QCOMPARE(roster.List()->ElectedPlayer(), 8);
         roster.close();
 
         ElectCoach coaches(bench.g.game, 1);
         coaches.show();
-        QVERIFY(Activate(&coaches));
+        QVERIFY(ActivateLikeAWindowManager(&coaches));
         const int first = coaches.findChild<CoachList *>()->ElectedCoach();
-        Type(Qt::Key_Right);
-        Type(Qt::Key_Down);
+        TypeIntoFocus(Qt::Key_Right);
+        TypeIntoFocus(Qt::Key_Down);
         QCOMPARE(coaches.findChild<CoachList *>()->SelectedRow(), 6);
         QVERIFY(coaches.findChild<CoachList *>()->ElectedCoach() != first);
-        Type(Qt::Key_Right);  // past the second block: stays
+        TypeIntoFocus(Qt::Key_Right);  // past the second block: stays
         QCOMPARE(coaches.findChild<CoachList *>()->SelectedRow(), 6);
     }
 };

@@ -5,6 +5,7 @@
 #include <QTest>
 
 #include "core/rules/lookups.h"
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
@@ -117,18 +118,17 @@ private slots:
         ModalAnswerer answer(
             [&](QWidget *modal) {
                 auto *screen = static_cast<SensyuWin *>(modal);
-                modal->activateWindow();
-                QVERIFY(QTest::qWaitFor([modal] { return modal->isActiveWindow(); }, 2000));
+                QVERIFY(ActivateLikeAWindowManager(modal));
                 // "→" and the right arrow key (typed into the focused widget) browse alike.
                 for (int k = 0; k < 5; ++k) {
                     if (k % 2 == 0)
                         ClickButton(modal, QStringLiteral("→"));
                     else
-                        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Right);
+                        TypeIntoFocus(Qt::Key_Right);
                     titles << screen->Force(8)->text();
                 }
                 QVERIFY(!screen->Command1()->isEnabled());
-                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Left);
+                TypeIntoFocus(Qt::Key_Left);
                 QCOMPARE(screen->PlayerIndNum(), 4);
                 ClickButton(modal, QStringLiteral("→"));
                 ClickButton(modal, QStringLiteral("閉じる"));

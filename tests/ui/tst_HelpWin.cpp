@@ -87,10 +87,6 @@ private slots:
             last = bar->value();
         }
         GrabIfAsked(&help, QStringLiteral("HelpWin"));
-        help.ShowSection(7);
-        GrabIfAsked(&help, QStringLiteral("HelpWin-money"));
-        help.ShowSection(6);
-        GrabIfAsked(&help, QStringLiteral("HelpWin-matches"));
         QTest::keyClick(help.Contents(), Qt::Key_Escape);
         QVERIFY(!help.isVisible());
     }

@@ -7,7 +7,6 @@
 #include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "tests/ui/view_test_support.h"
 #include "ui/shell/MainWin.h"
 
 using namespace tk;
@@ -97,12 +96,6 @@ private slots:
         for (QGroupBox *box : s.main->findChildren<QGroupBox *>())
             titled = titled || box->title() == QStringLiteral("成績（通算・今季）");
         QVERIFY(titled);
-        if (category == 5) {
-            state.Category[5].Prize = 123456789;
-            state.LastYear.Results[5].Prize = 0;
-            s.main->SelectRecords(5);
-            GrabIfAsked(s.main, QStringLiteral("MainWin-records"));
-        }
     }
 };
 

@@ -8,6 +8,8 @@
 #include "app/command_line.h"
 #include "app/start_screen.h"
 #include "core/state/save_store.h"
+#include "ui/shell/app_look.h"
+#include "ui/shell/focus_return.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
 #include "ui/shell/widget_report.h"
@@ -32,6 +34,8 @@ int main(int argc, char *argv[]) {
     // Ties the windows to the installed menu entry (its name and icon).
     QApplication::setDesktopFileName(QStringLiteral(TK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
+    tk::SetUpAppLook(application);
+    tk::ReturnFocusAfterDialogs(application);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 
     const auto seed =

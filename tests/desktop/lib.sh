@@ -15,7 +15,13 @@
 #   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
 #   tk_focus_name                 the objectName of the widget with the focus
 #   tk_wait_exit [SECONDS]        waits for the game to end; sets $TK_STATUS
+#   tk_new_game TEAM MANAGER      from the title screen, a new game in slot 1 up to the main
+#                                 screen, its introduction closed (ASCII names)
+#   tk_stop                       ends the game at once (kill), for a test that starts it again
 #   tk_fail MESSAGE               prints the report and fails the test
+#
+# The report gives positions in Qt's logical pixels; with QT_SCALE_FACTOR set, set TK_SCALE
+# to the same factor so that the clicks land where the widgets are drawn.
 
 set -u
 
@@ -106,7 +112,7 @@ tk_click() {
     line="$(tk_line widget "$1")" || true
     [ -n "$line" ] || tk_fail "no visible widget $1 to click"
     read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
-    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+    tk_click_at $((x + w / 2)) $((y + h / 2))
 }
 
 tk_click_text() {
@@ -115,7 +121,12 @@ tk_click_text() {
         "$TK_REPORT" 2>/dev/null | head -n 1)" || true
     [ -n "$line" ] || tk_fail "no visible widget reading $1 to click"
     read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
-    xdotool mousemove --sync $((x + w / 2)) $((y + h / 2)) click 1
+    tk_click_at $((x + w / 2)) $((y + h / 2))
+}
+
+tk_click_at() {
+    local scale="${TK_SCALE:-1}"
+    xdotool mousemove --sync $(($1 * scale)) $(($2 * scale)) click 1
 }
 
 tk_key() {
@@ -124,6 +135,33 @@ tk_key() {
 
 tk_focus_name() {
     grep -E '^widget .* focus=1 ' "$TK_REPORT" | awk '{print $2}' | head -n 1
+}
+
+tk_new_game() {
+    tk_wait_widget SaveData0
+    tk_click SaveData0
+    tk_wait_widget NameText0
+    tk_click NameText0
+    tk_key $(echo "$1" | sed 's/./& /g')
+    tk_click NameText1
+    tk_key $(echo "$2" | sed 's/./& /g')
+    tk_click_text 'はじめる！'
+    tk_wait_window MeSForm
+    tk_click_text '閉じる'
+    local tries=100
+    while [ "$tries" -gt 0 ] && [ -n "$(tk_line window MeSForm)" ]; do
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_wait_window MainWin
+}
+
+tk_stop() {
+    if [ -n "${TK_PID:-}" ]; then
+        kill -9 "$TK_PID" 2>/dev/null
+        wait "$TK_PID" 2>/dev/null
+        TK_PID=""
+    fi
 }
 
 tk_wait_exit() {

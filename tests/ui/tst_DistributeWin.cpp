@@ -39,10 +39,14 @@ private slots:
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("1 : 0"));
         QCOMPARE(SplitOf(win, kNight), QStringLiteral("0 : 0"));
         QCOMPARE(SplitOf(win, kRain), QStringLiteral("0 : 0"));
+        // Without an individual coach only the individual-practice buttons are shut; the
+        // others stay open even where every court is already the team's.
         for (CourtSituation k : kCourtSituations) {
             QVERIFY(!win.IndividualButton(k)->isEnabled());
-            QVERIFY(!win.TeamButton(k)->isEnabled());  // every court is already the team's
+            QVERIFY(win.TeamButton(k)->isEnabled());
         }
+        QTest::mouseClick(win.TeamButton(kDay), Qt::LeftButton);
+        QCOMPARE(SplitOf(win, kDay), QStringLiteral("1 : 0"));
         QCOMPARE(win.TeamButton(kDay)->objectName(), QStringLiteral("Command1"));
         QCOMPARE(win.IndividualButton(kNight)->objectName(), QStringLiteral("Command3"));
         QCOMPARE(win.TeamButton(kRain)->text(), QStringLiteral("全体練習\nを増やす"));
@@ -63,15 +67,14 @@ private slots:
         Hire(g.state, 4, kCoachIndividual);
         DistributeWin win(g.state);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("5 : 0"));
-        QVERIFY(!win.TeamButton(kDay)->isEnabled());
         QTest::mouseClick(win.IndividualButton(kDay), Qt::LeftButton);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("4 : 1"));
         QTest::mouseClick(win.IndividualButton(kDay), Qt::LeftButton);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("3 : 2"));
         QCOMPARE(int(g.state.TeamCourtsDay), 3);
-        // Individual practice has its two courts: the button can do nothing more.
-        QVERIFY(!win.IndividualButton(kDay)->isEnabled());
-        win.AddIndividualCourt(kDay);
+        // Individual practice has its two courts: the button does nothing more.
+        QVERIFY(win.IndividualButton(kDay)->isEnabled());
+        QTest::mouseClick(win.IndividualButton(kDay), Qt::LeftButton);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("3 : 2"));
         QTest::mouseClick(win.TeamButton(kDay), Qt::LeftButton);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("4 : 1"));
@@ -85,8 +88,8 @@ private slots:
         Hire(g.state, 4, kCoachIndividual);
         DistributeWin win(g.state);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("1 : 0"));
-        QVERIFY(!win.IndividualButton(kDay)->isEnabled());
-        win.AddIndividualCourt(kDay);
+        QVERIFY(win.IndividualButton(kDay)->isEnabled());
+        QTest::mouseClick(win.IndividualButton(kDay), Qt::LeftButton);
         QCOMPARE(SplitOf(win, kDay), QStringLiteral("1 : 0"));
     }
 

@@ -68,11 +68,20 @@ private slots:
         QVERIFY(Near(lines[5].p2(), lines[0].p1()));
     }
 
-    void fullLevelReachesTheEndOfTheAxes() {
+    void everyAxisIsAbout950UnitsLong() {
         const auto axes = HexaGraph::Axes();
-        QCOMPARE(axes[0].length(), 952.5);
+        QCOMPARE(axes[0].p2(), QPointF(1200, 247.5));
         QCOMPARE(axes[3].p2(), QPointF(1200, 2152.5));
-        for (const QLineF &axis : axes) QCOMPARE(axis.p1(), QPointF(1200, 1200));
+        const HexaGraph::Levels full{250, 250, 250, 250, 250, 250};
+        const auto corners = HexaGraph::Corners(full);
+        for (std::size_t k = 0; k < axes.size(); ++k) {
+            QCOMPARE(axes[k].p1(), QPointF(1200, 1200));
+            QVERIFY(qAbs(axes[k].length() - 952.5) < 1e-9);
+            // Each points towards its corner.
+            const QLineF toCorner(QPointF(1200, 1200), corners[k]);
+            QVERIFY(qAbs(axes[k].angleTo(toCorner)) < 1e-6 ||
+                    qAbs(axes[k].angleTo(toCorner) - 360) < 1e-6);
+        }
         QCOMPARE(QString::fromUtf8(HexaGraph::Captions()[4]), QStringLiteral("ショット"));
     }
 

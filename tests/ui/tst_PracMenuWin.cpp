@@ -1,14 +1,18 @@
 // The practice plan screen: menus by level, April-only coaches, the individual places shown
-// only with an individual coach, and the menu stored only by "閉じる".
+// only with an individual coach, the menu stored only by "閉じる", and the tooltips that tell
+// what each menu and each drink does.
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/rules/camp_rules.h"
 #include "core/rules/lookups.h"
+#include "core/rules/plan_rules.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/squad_screen_support.h"
 #include "tests/ui/ui_test_registry.h"
+#include "ui/screens/ItemsWin.h"
 #include "ui/screens/PracMenuWin.h"
 
 using namespace tk;
@@ -147,6 +151,34 @@ private slots:
         QVERIFY(answer.Acted());
         QCOMPARE(int(g.state.Players[0].PracticeSlot), 2);
         QCOMPARE(win.Personal(2)->text(), QString::fromStdString(PersonName(g.state, 0)));
+    }
+
+    // Each menu tells in its tooltip what it trains; each drink what it gives and costs.
+    void tooltipsTellWhatMenusAndDrinksDo_data() {
+        QTest::addColumn<int>("menu");
+        QTest::addColumn<QString>("trains");
+        const char *const trains[] = {"まんべんなく", "スタミナ", "パワー",  "技術",
+                                      "敏捷",         "ショット", "レベル4", "レベル5"};
+        for (int menu = 0; menu < kPracticeMenus; ++menu)
+            QTest::newRow(PracticeMenuName(menu).c_str())
+                << menu << QString::fromUtf8(trains[menu]);
+    }
+
+    void tooltipsTellWhatMenusAndDrinksDo() {
+        QFETCH(int, menu);
+        QFETCH(QString, trains);
+        NewGameFixture g;
+        PracMenuWin screen(g.game);
+        const QString tip = screen.Practices(menu)->toolTip();
+        QVERIFY(tip.startsWith(screen.Practices(menu)->text()));
+        QVERIFY2(tip.contains(trains), qPrintable(tip));
+        if (menu < kItemCount) {
+            ItemsWin items(g.game);
+            const QString drink = items.UseButton(menu)->toolTip();
+            QVERIFY2(drink.contains(QString::number(Item(menu).conditionGain)) &&
+                         drink.contains(QString::fromStdString(MoneyText(Item(menu).cost))),
+                     qPrintable(drink));
+        }
     }
 };
 

@@ -62,6 +62,20 @@ private slots:
 
         QTest::mouseClick(win.NameSection(2), Qt::LeftButton);  // empty: ignored
         QCOMPARE(win.SelectedBenchCell(), 1);
+
+        // A regular at the net: his details show the volley, and the bench's SB is left
+        // alone, as is the regular row's own caption.
+        t.state.Players[2].Style = 1;
+        t.state.Players[2].Level(6) = 250;
+        QTest::mouseClick(win.RNameSection(3), Qt::LeftButton);
+        QCOMPARE(win.RF(5)->text(), QStringLiteral("S"));
+        QCOMPARE(win.RF(6)->text(), QStringLiteral("前衛"));
+        QCOMPARE(win.SB()->text(), QStringLiteral("　 ボレー"));
+        QTest::mouseClick(win.NameSection(0), Qt::LeftButton);
+        QCOMPARE(win.SB()->text(), QStringLiteral("　ショット"));
+        QTest::mouseClick(win.RNameSection(3), Qt::LeftButton);
+        QCOMPARE(win.SB()->text(), QStringLiteral("　ショット"));
+        QCOMPARE(win.RSB()->text(), QStringLiteral("ショット/ボレー"));
     }
 
     void swapPutsTheBenchPlayerIntoThePlace() {

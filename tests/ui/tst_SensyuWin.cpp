@@ -1,9 +1,11 @@
 // The player detail screen: texts and colours of one player, browsing with "←" and "→".
+#include <QApplication>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "core/rules/lookups.h"
+#include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
@@ -116,14 +118,20 @@ private slots:
         ModalAnswerer answer(
             [&](QWidget *modal) {
                 auto *screen = static_cast<SensyuWin *>(modal);
+                QVERIFY(ActivateLikeAWindowManager(modal));
+                // "→" and the right arrow key (typed into the focused widget) browse alike.
                 for (int k = 0; k < 5; ++k) {
-                    ClickButton(modal, QStringLiteral("→"));
+                    if (k % 2 == 0)
+                        ClickButton(modal, QStringLiteral("→"));
+                    else
+                        TypeIntoFocus(Qt::Key_Right);
                     titles << screen->Force(8)->text();
                 }
                 QVERIFY(!screen->Command1()->isEnabled());
-                ClickButton(modal, QStringLiteral("←"));
+                TypeIntoFocus(Qt::Key_Left);
+                QCOMPARE(screen->PlayerIndNum(), 4);
                 ClickButton(modal, QStringLiteral("→"));
-                screen->reject();
+                ClickButton(modal, QStringLiteral("閉じる"));
             },
             QStringLiteral("SensyuWin"));
         const int last = SensyuWin::Browse(g.state, 0);

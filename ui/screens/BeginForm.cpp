@@ -13,6 +13,7 @@
 #include "ui/shell/game_app.h"
 #include "ui/shell/messages.h"
 #include "ui/widgets/pictures.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -91,6 +92,9 @@ BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app)
     layout->addWidget(Heading(QStringLiteral("～終了する～")));
     layout->addLayout(endRow);
     layout->setContentsMargins(24, 16, 24, 20);
+    // Tab goes along the rows as they are drawn; Enter presses the button with the focus.
+    FollowLayoutFocusOrder(this);
+    EnterPressesFocusedButtons(this);
 }
 
 void BeginForm::Refresh() {

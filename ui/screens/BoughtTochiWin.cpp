@@ -12,6 +12,7 @@
 #include "core/rules/game.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/pictures.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -87,6 +88,7 @@ BoughtTochiWin::BoughtTochiWin(Game &game, const ConstructionChoice &choice, QWi
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Redraw();
+    SetUpScreenKeys(this, build_);
 }
 
 bool BoughtTochiWin::BuyAndBuild(Game &game, int lot, QWidget *parent) {

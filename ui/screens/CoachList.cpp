@@ -4,6 +4,7 @@
 #include <QEvent>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 
 #include "ui/widgets/label_style.h"
@@ -12,7 +13,6 @@ namespace tk {
 
 namespace {
 
-constexpr int kBlockRows = 5;
 constexpr const char *kRowProperty = "tkCoachRow";
 const QColor kRowBackground(255, 255, 255);
 
@@ -32,6 +32,8 @@ QLabel *MakeCell(QWidget *parent, const QString &name, int width, Qt::Alignment 
 
 CoachList::CoachList(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("CoachLists"));
+    // The arrow keys move the selection when the list has the focus.
+    setFocusPolicy(Qt::StrongFocus);
     auto *blocks = new QHBoxLayout(this);
     blocks->setContentsMargins(0, 0, 0, 0);
     blocks->setSpacing(16);
@@ -106,6 +108,21 @@ bool CoachList::Select(int row) {
     for (int r = 0; r < kRows; ++r) CoachNamePre(r)->setVisible(r == row);
     emit selectionChanged();
     return true;
+}
+
+void CoachList::keyPressEvent(QKeyEvent *event) {
+    // Up and down within a block of five, left and right between the two blocks; a blank
+    // row is passed over like a click on it.
+    int step = 0;
+    switch (event->key()) {
+        case Qt::Key_Up: step = -1; break;
+        case Qt::Key_Down: step = +1; break;
+        case Qt::Key_Left: step = -kBlockRows; break;
+        case Qt::Key_Right: step = +kBlockRows; break;
+        default: QWidget::keyPressEvent(event); return;
+    }
+    const int target = selected_ + step;
+    if (target >= 0 && target < kRows) Select(target);
 }
 
 bool CoachList::eventFilter(QObject *watched, QEvent *event) {

@@ -16,6 +16,7 @@ class CoachList : public QWidget {
 
 public:
     static constexpr int kRows = 10;
+    static constexpr int kBlockRows = 5;  // two blocks of five, side by side
 
     explicit CoachList(QWidget *parent = nullptr);
 
@@ -40,6 +41,7 @@ signals:
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
 
 private:
     static std::size_t Index(int row) { return static_cast<std::size_t>(row); }

@@ -8,7 +8,9 @@
 #include <QVBoxLayout>
 
 #include "core/rules/court_rules.h"
+#include "core/rules/lookups.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -63,6 +65,7 @@ DistributeWin::DistributeWin(GameState &state, QWidget *parent) : QDialog(parent
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Redraw();
+    SetUpScreenKeys(this, close_);
 }
 
 QWidget *DistributeWin::MakeFrame(CourtSituation k) {
@@ -104,9 +107,9 @@ void DistributeWin::Redraw() {
     for (CourtSituation k : kCourtSituations) {
         const Frame &f = frames_[Index(k)];
         f.split->setText(FromUtf8(CourtSplitText(splits[Index(k)])));
-        // A button that could move no court is shown disabled rather than doing nothing.
-        f.team->setEnabled(CanAddTeamCourt(state_, k));
-        f.individual->setEnabled(CanAddIndividualCourt(state_, k));
+        // As the rules say, only the individual-practice buttons wait for an individual
+        // coach; a press that can move no court simply does nothing.
+        f.individual->setEnabled(HasIndividualCoach(state_));
     }
 }
 

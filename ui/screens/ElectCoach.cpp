@@ -7,6 +7,7 @@
 #include "core/rules/game.h"
 #include "ui/screens/CoachList.h"
 #include "ui/screens/list_screen_layout.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -35,6 +36,7 @@ ElectCoach::ElectCoach(Game &game, int coachKind, QWidget *parent)
     list_->MakeList(game_.state);
     list_->Select(0);
     UpdateButtons();
+    SetUpScreenKeys(this, hire_, list_);
 }
 
 void ElectCoach::UpdateButtons() {

@@ -13,6 +13,7 @@
 #include "core/rules/booking_rules.h"
 #include "core/rules/game.h"
 #include "ui/shell/message_dialog.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -50,6 +51,7 @@ GameSetWin::GameSetWin(Game &game, QWidget *parent) : QDialog(parent), game_(gam
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Load();
+    SetUpScreenKeys(this, command1_, PGCom(0));
 }
 
 QWidget *GameSetWin::MakePracticeFrame() {

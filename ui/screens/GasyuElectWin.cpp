@@ -11,6 +11,7 @@
 
 #include "core/rules/camp_rules.h"
 #include "core/rules/game.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -55,6 +56,8 @@ GasyuElectWin::GasyuElectWin(Game &game, QWidget *parent) : QDialog(parent), gam
 
     plices_[kDefaultCampClass]->setChecked(true);
     Choose(kDefaultCampClass);
+    // Enter is "決定"; Esc does nothing, for a class must be decided.
+    SetUpScreenKeys(this, decide_, plices_[kDefaultCampClass]);
 }
 
 void GasyuElectWin::Choose(int campClass) {

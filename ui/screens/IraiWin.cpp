@@ -11,6 +11,7 @@
 
 #include "core/rules/game.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -55,6 +56,7 @@ IraiWin::IraiWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     for (int rank = 0; rank < kScoutRanks; ++rank)
         Ranks(rank)->setEnabled(IsScoutRankAvailable(game_.state, rank));
     ShowChoice();
+    SetUpScreenKeys(this, requestButton_, Ages(request_.ageBand));
 }
 
 QWidget *IraiWin::MakeAgeFrame() {

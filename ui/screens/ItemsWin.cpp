@@ -8,6 +8,8 @@
 
 #include "core/rules/camp_rules.h"
 #include "core/rules/game.h"
+#include "ui/widgets/game_tips.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -26,6 +28,8 @@ ItemsWin::ItemsWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
         label->setAlignment(Qt::AlignCenter);
         auto *use = new QPushButton(QStringLiteral("使う"));
         use->setObjectName(QStringLiteral("Command%1").arg(i + 1));
+        label->setToolTip(DrinkTip(i));
+        use->setToolTip(DrinkTip(i));
         use_[static_cast<std::size_t>(i)] = use;
         grid->addWidget(label, 0, i);
         grid->addWidget(use, 1, i);
@@ -39,6 +43,7 @@ ItemsWin::ItemsWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(grid);
     layout->addWidget(close_, 0, Qt::AlignRight);
+    SetUpScreenKeys(this, close_);
 }
 
 }  // namespace tk

@@ -1,34 +1,59 @@
 // The new-game screen.
 #include "ui/screens/NewGameWin.h"
 
+#include <utility>
+
 #include <QCloseEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 #include <QValidator>
 
 #include "core/state/shift_jis.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/messages.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
 namespace {
 
-// Names are saved in code page 932: a character it cannot write is refused as it is typed,
-// instead of being lost when the game is saved.
+// Characters that code page 932 holds under another code (the JIS forms of a few signs):
+// the name shows, as it is typed, the one it will be saved as.
+constexpr std::pair<char16_t, char16_t> kLookAlikes[] = {
+    {u'\u301C', u'\uFF5E'},  // 〜 → ～
+    {u'\u2212', u'\uFF0D'},  // − → －
+    {u'\u2016', u'\u2225'},  // ‖ → ∥
+    {u'\u00A5', u'\uFFE5'},  // ¥ → ￥
+    {u'\u00A2', u'\uFFE0'},  // ¢ → ￠
+    {u'\u00A3', u'\uFFE1'},  // £ → ￡
+    {u'\u00AC', u'\uFFE2'},  // ¬ → ￢
+    {u'\u2014', u'\u2015'},  // — → ―
+};
+
+// Names are saved in code page 932: a look-alike is replaced as it is typed, and any other
+// character it cannot write is refused, instead of being lost when the game is saved.
 class SavableNameValidator : public QValidator {
 public:
     using QValidator::QValidator;
     State validate(QString &input, int &) const override {
+        input = SavableNameText(input);
         return FirstUnwritableCharacter(input.toStdString()).empty() ? Acceptable : Invalid;
     }
 };
 
 }  // namespace
+
+QString SavableNameText(QString text) {
+    for (QChar &c : text)
+        for (const auto &[typed, saved] : kLookAlikes)
+            if (c.unicode() == typed) c = QChar(saved);
+    return text;
+}
 
 NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
     setWindowTitle(QStringLiteral("チーム名・監督名を決めてください。"));
@@ -55,7 +80,13 @@ NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(ap
     start_->setDefault(true);
     connect(start_, &QPushButton::clicked, this, &NewGameWin::Start);
     connect(close_, &QPushButton::clicked, this, &NewGameWin::Back);
+    // Enter in the team name goes on to the manager name, Enter there starts the game;
+    // Esc goes back to the title screen like "閉じる".
+    connect(nameText_[0], &QLineEdit::returnPressed, this, [this] { nameText_[1]->setFocus(); });
     connect(nameText_[1], &QLineEdit::returnPressed, this, &NewGameWin::Start);
+    auto *escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &NewGameWin::Back);
 
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
@@ -70,6 +101,7 @@ NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(ap
     layout->addWidget(hint);
     layout->addLayout(buttons);
     layout->setContentsMargins(24, 20, 24, 16);
+    EnterPressesFocusedButtons(this);
 }
 
 void NewGameWin::Reset() {

@@ -3,6 +3,7 @@
 
 #include <array>
 
+#include <QString>
 #include <QWidget>
 
 class QLineEdit;
@@ -11,6 +12,10 @@ class QPushButton;
 namespace tk {
 
 class GameApp;
+
+// The name as code page 932 will save it: the few signs it holds under another code (〜 as
+// ～, − as －, ‖ as ∥, ¥ as ￥ and the like) replaced by the ones it reads back as.
+QString SavableNameText(QString text);
 
 class NewGameWin : public QWidget {
     Q_OBJECT

@@ -10,6 +10,7 @@
 #include "ui/screens/list_screen_layout.h"
 #include "ui/screens/roster_dismissal.h"
 #include "ui/screens/squad_screens.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -28,6 +29,7 @@ PlayerSetWin::PlayerSetWin(Game &game, QWidget *parent) : QDialog(parent), game_
 
     LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), scout_, close_});
     roster_->Reload();
+    SetUpScreenKeys(this, close_, roster_->List());
 }
 
 RosterList *PlayerSetWin::List() const {

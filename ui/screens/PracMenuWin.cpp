@@ -16,7 +16,9 @@
 #include "ui/screens/ElectCoach.h"
 #include "ui/screens/SelectPlayer.h"
 #include "ui/screens/squad_screens.h"
+#include "ui/widgets/game_tips.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -62,6 +64,8 @@ PracMenuWin::PracMenuWin(Game &game, QWidget *parent) : QDialog(parent), game_(g
     teamCoach_->setEnabled(CanChooseCoaches(s));
     individualCoach_->setEnabled(CanChooseCoaches(s));
     Refresh();
+    // Enter stores the menu and closes, as "閉じる"; Esc closes like the window frame.
+    SetUpScreenKeys(this, close_, Practices(choice_));
 }
 
 QPushButton *PracMenuWin::MakeChooseButton(QWidget *parent, const QString &name) {
@@ -91,6 +95,7 @@ QWidget *PracMenuWin::MakeTeamFrame() {
     for (int menu = 0; menu < kPracticeMenus; ++menu) {
         auto *option = new QRadioButton(FromUtf8(PracticeMenuName(menu)), frame);
         option->setObjectName(QStringLiteral("Practices_%1").arg(menu));
+        option->setToolTip(PracticeMenuTip(menu));
         menus->addButton(option, menu);
         practices_[Index(menu)] = option;
         grid->addWidget(option, menu % 4, menu / 4);
@@ -98,6 +103,7 @@ QWidget *PracMenuWin::MakeTeamFrame() {
     connect(menus, &QButtonGroup::idClicked, this, &PracMenuWin::ChooseMenu);
 
     teamCoach_ = MakeChooseButton(frame, QStringLiteral("Command3"));
+    teamCoach_->setToolTip(QStringLiteral("全体練習のコーチを選びます（4月のみ）。"));
     connect(teamCoach_, &QPushButton::clicked, this, [this] { ChooseCoach(kCoachTeam); });
     auto *coach = new QHBoxLayout;
     coach->addWidget(new QLabel(QStringLiteral("コーチ"), frame));
@@ -117,6 +123,8 @@ QWidget *PracMenuWin::MakeIndividualFrame() {
     auto *grid = new QGridLayout(frame);
 
     individualCoach_ = MakeChooseButton(frame, QStringLiteral("Command1"));
+    individualCoach_->setToolTip(
+        QStringLiteral("個人練習のコーチを選びます（4月のみ）。いないと個人練習はできません。"));
     connect(individualCoach_, &QPushButton::clicked, this,
             [this] { ChooseCoach(kCoachIndividual); });
     grid->addWidget(new QLabel(QStringLiteral("コーチ"), frame), 0, 0);

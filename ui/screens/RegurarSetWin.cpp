@@ -21,6 +21,7 @@
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -31,6 +32,7 @@ constexpr int kCellsPerColumn = kBenchColumnCells;
 constexpr int kVisibleColumns = kBenchCells / kCellsPerColumn;
 
 const char *const kGradeCaptions[] = {"スタミナ", "パワー", "技術", "敏捷"};
+constexpr const char *kRegularFifthCaption = "ショット/ボレー";
 const QColor kNameBackground(255, 255, 255);
 
 QLabel *MakeMarker(QWidget *parent, const QString &name) {
@@ -96,6 +98,8 @@ RegurarSetWin::RegurarSetWin(Game &game, QWidget *parent) : QDialog(parent), gam
     Refill();
     SelectPlace(1);
     SelectBenchCell(0);
+    // Enter and Esc are "決定", which refuses while a place is empty.
+    SetUpScreenKeys(this, command1_);
 }
 
 QWidget *RegurarSetWin::MakePlaces() {
@@ -188,9 +192,13 @@ QWidget *RegurarSetWin::MakeDetails(Details &details, const QString &graphName,
     grid->addWidget(details.force[0], 0, 0, 1, 2);
     for (int row = 1; row <= 4; ++row)
         grid->addWidget(new QLabel(QString::fromUtf8(kGradeCaptions[row - 1]), frame), row, 0);
-    details.fifthCaption = new QLabel(QStringLiteral("　ショット"), frame);
-    details.fifthCaption->setObjectName(prefix == QStringLiteral("Force") ? QStringLiteral("SB")
-                                                                          : QStringLiteral("RSB"));
+    // Only the bench's caption SB follows the player's style, as the rules say; the
+    // regular's row keeps one caption that fits both the shot and the volley.
+    const bool bench = prefix == QStringLiteral("Force");
+    details.fifthCaption = new QLabel(
+        bench ? QStringLiteral("　ショット") : QString::fromUtf8(kRegularFifthCaption), frame);
+    details.fifthCaption->setObjectName(bench ? QStringLiteral("SB") : QStringLiteral("RSB"));
+    details.captionFollowsStyle = bench;
     grid->addWidget(details.fifthCaption, 5, 0);
     for (int row = 1; row <= 5; ++row) grid->addWidget(details.force[Index(row)], row, 1);
     grid->addWidget(details.force[6], 6, 0, 1, 2);
@@ -211,7 +219,7 @@ void RegurarSetWin::ShowDetails(Details &details, int slot) {
         grade->setText(FromUtf8(v.grades[Index(row - 1)]));
         SetTextColour(grade, ColorFromRgb(v.gradeColours[Index(row - 1)]));
     }
-    details.fifthCaption->setText(FromUtf8(v.fifthCaption));
+    if (details.captionFollowsStyle) details.fifthCaption->setText(FromUtf8(v.fifthCaption));
     details.force[6]->setText(FromUtf8(v.style));
     SetTextColour(details.force[6], ColorFromRgb(v.styleColour));
 }

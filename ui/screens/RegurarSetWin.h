@@ -57,6 +57,7 @@ public:
     QLabel *Force(int i) const { return benchDetails_.force[Index(i)]; }
     QLabel *RF(int i) const { return regularDetails_.force[Index(i)]; }
     QLabel *SB() const { return benchDetails_.fifthCaption; }
+    QLabel *RSB() const { return regularDetails_.fifthCaption; }
 
 public slots:
     // "決定", Escape and the close box: refused with a notice while a place is empty.
@@ -70,6 +71,7 @@ private:
         HexaGraph *graph = nullptr;
         std::array<QLabel *, 7> force{};
         QLabel *fifthCaption = nullptr;
+        bool captionFollowsStyle = false;
     };
 
     static std::size_t Index(int i) { return static_cast<std::size_t>(i); }

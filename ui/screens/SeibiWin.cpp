@@ -12,6 +12,7 @@
 
 #include "core/rules/game.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -68,6 +69,7 @@ SeibiWin::SeibiWin(Game &game, MaintainMarks &marks, int count, QWidget *parent)
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     ChooseLevel(kDefaultMaintenanceLevel);
+    SetUpScreenKeys(this, maintain_, levels_[static_cast<std::size_t>(level_ - 1)]);
 }
 
 void SeibiWin::ChooseLevel(int level) {

@@ -7,6 +7,7 @@
 #include "core/rules/individual_rules.h"
 #include "ui/screens/PlayerList.h"
 #include "ui/screens/list_screen_layout.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -32,6 +33,7 @@ SelectPlayer::SelectPlayer(Game &game, int place, QWidget *parent)
     LayOutListScreen(this, list_, {choose_, release_, cancel_});
 
     UpdateButtons();
+    SetUpScreenKeys(this, choose_, list_);
 }
 
 void SelectPlayer::UpdateButtons() {

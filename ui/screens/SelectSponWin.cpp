@@ -10,6 +10,7 @@
 #include "core/rules/game.h"
 #include "core/rules/sponsors.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -93,6 +94,7 @@ SelectSponWin::SelectSponWin(Game &game, int slot, QWidget *parent) : QDialog(pa
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Views();
+    SetUpScreenKeys(this, sign_, next_);
 }
 
 void SelectSponWin::Views() {

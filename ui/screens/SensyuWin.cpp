@@ -1,15 +1,18 @@
-// The player detail screen: one player's hexagon, grades, style and marks, with "←" / "→".
+// The player detail screen: one player's hexagon, grades, style and marks, with "←" / "→"
+// (or the arrow keys) and "閉じる".
 #include "ui/screens/SensyuWin.h"
 
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPushButton>
+#include <QShortcut>
 #include <QVBoxLayout>
 
 #include "core/rules/rating_rules.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -69,11 +72,14 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent)
     next_->setObjectName(QStringLiteral("Command1"));
     previous_->setAutoDefault(false);
     next_->setAutoDefault(false);
+    close_ = new QPushButton(QStringLiteral("閉じる"), this);
+    close_->setObjectName(QStringLiteral("Command3"));
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
     buttons->addWidget(previous_);
     buttons->addWidget(next_);
     buttons->addStretch();
+    buttons->addWidget(close_);
 
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(force_[8]);
@@ -83,8 +89,16 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent)
 
     connect(next_, &QPushButton::clicked, this, [this] { Step(+1); });
     connect(previous_, &QPushButton::clicked, this, [this] { Step(-1); });
+    connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    // The arrow keys browse like "←" and "→", wherever the focus is.
+    for (const auto &[key, step] : {std::pair{Qt::Key_Left, -1}, std::pair{Qt::Key_Right, +1}}) {
+        auto *shortcut = new QShortcut(QKeySequence(key), this);
+        shortcut->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(shortcut, &QShortcut::activated, this, [this, step = step] { Step(step); });
+    }
 
     SetPlayerIndNum(player);
+    SetUpScreenKeys(this, close_);
 }
 
 int SensyuWin::Browse(const GameState &state, int player, QWidget *parent) {

@@ -1,4 +1,5 @@
-// The player detail screen: one player's hexagon, grades, style and marks, with "←" / "→".
+// The player detail screen: one player's hexagon, grades, style and marks, with "←" / "→"
+// (or the arrow keys) and "閉じる".
 #pragma once
 
 #include <array>
@@ -30,6 +31,7 @@ public:
 
     QPushButton *Command1() const { return next_; }      // "→"
     QPushButton *Command2() const { return previous_; }  // "←"
+    QPushButton *CloseButton() const { return close_; }  // "閉じる"
     HexaGraph *BenchGraph() const { return benchGraph_; }
     // Force(0) age, (1..5) grades, (6) style, (7) state, (8) number and name, (9) regular,
     // (10) individual practice.
@@ -48,6 +50,7 @@ private:
     QLabel *fifthCaption_ = nullptr;
     QPushButton *next_ = nullptr;
     QPushButton *previous_ = nullptr;
+    QPushButton *close_ = nullptr;
 };
 
 }  // namespace tk

@@ -10,6 +10,7 @@
 #include "ui/screens/SkList.h"
 #include "ui/screens/kaikoWin.h"
 #include "ui/screens/squad_screens.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -44,6 +45,8 @@ SkautWIn::SkautWIn(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
 
     list_->Prev(game_.state);
     Evaluate();
+    // Esc does nothing here: only the three buttons leave the scouting result.
+    SetUpScreenKeys(this, sign_, dismiss_);
 }
 
 int SkautWIn::MarkedCount() const {

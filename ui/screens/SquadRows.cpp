@@ -6,6 +6,7 @@
 #include <QCoreApplication>
 #include <QEvent>
 #include <QGridLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QScrollBar>
 #include <QSignalBlocker>
@@ -73,6 +74,8 @@ SquadRows::SquadRows(const GameState &state, bool withSalary, QWidget *parent)
             grid->addWidget(cell, r + 1, c + 1);
         }
     }
+    // The arrow keys move the selection when the list has the focus.
+    setFocusPolicy(Qt::StrongFocus);
     scrollBar_ = new QScrollBar(Qt::Vertical, this);
     scrollBar_->setObjectName(QStringLiteral("VScroll"));
     scrollBar_->setSingleStep(1);
@@ -155,6 +158,26 @@ bool SquadRows::eventFilter(QObject *watched, QEvent *event) {
         if (row.isValid()) Select(row.toInt());
     }
     return QWidget::eventFilter(watched, event);
+}
+
+void SquadRows::MoveSelection(int step) {
+    const int target = selected_ + step;
+    if (target >= 0 && target < kRows) {
+        Select(target);
+        return;
+    }
+    // Past the top or the bottom row the list scrolls, as far as it goes.
+    const int before = scroll_;
+    ScrollTo(scroll_ + step);
+    if (scroll_ != before) Select(step < 0 ? 0 : kRows - 1);
+}
+
+void SquadRows::keyPressEvent(QKeyEvent *event) {
+    switch (event->key()) {
+        case Qt::Key_Up: MoveSelection(-1); break;
+        case Qt::Key_Down: MoveSelection(+1); break;
+        default: QWidget::keyPressEvent(event);
+    }
 }
 
 void SquadRows::wheelEvent(QWheelEvent *event) {

@@ -26,6 +26,8 @@ public:
     bool Select(int row);
     // Scrolls to `position` (clamped to the scroll bar's range) as the scroll bar would.
     void ScrollTo(int position);
+    // The arrow keys: one row up (-1) or down (+1), scrolling past the ends of the rows.
+    void MoveSelection(int step);
 
     int SelectedRow() const { return selected_; }
     int ScrollPosition() const { return scroll_; }
@@ -58,6 +60,7 @@ protected:
 
     const GameState &State() const { return state_; }
     bool eventFilter(QObject *watched, QEvent *event) override;
+    void keyPressEvent(QKeyEvent *event) override;
     void wheelEvent(QWheelEvent *event) override;
 
 private:

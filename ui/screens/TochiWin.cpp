@@ -16,6 +16,7 @@
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/pictures.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -122,6 +123,7 @@ TochiWin::TochiWin(Game &game, MaintainMarks &marks, int &selectedLot, QWidget *
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     SelectLot(IsLot(selectedLot_) ? selectedLot_ : 0);
+    SetUpScreenKeys(this, close_);
 }
 
 void TochiWin::SelectLot(int lot) {

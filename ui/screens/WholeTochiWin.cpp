@@ -12,6 +12,7 @@
 #include "ui/screens/BoughtTochiWin.h"
 #include "ui/screens/SeibiWin.h"
 #include "ui/screens/whole_grounds_picture.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -69,6 +70,7 @@ WholeTochiWin::WholeTochiWin(Game &game, MaintainMarks &marks, AllotmentOpener o
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Reopen();
+    SetUpScreenKeys(this, close_);
 }
 
 QWidget *WholeTochiWin::MakeCourtTable() {

@@ -12,6 +12,7 @@
 #include "core/rules/office_rules.h"
 #include "ui/screens/SelectSponWin.h"
 #include "ui/widgets/label_style.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -66,6 +67,7 @@ ZimuWin::ZimuWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     const bool april = CanSignSponsors(game_.state);
     for (QPushButton *b : spon_) b->setEnabled(april);
     Writing();
+    SetUpScreenKeys(this, close_);
 }
 
 QWidget *ZimuWin::MakeAccounts() {

@@ -6,6 +6,7 @@
 #include "ui/screens/RosterList.h"
 #include "ui/screens/list_screen_layout.h"
 #include "ui/screens/roster_dismissal.h"
+#include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
@@ -20,6 +21,7 @@ kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent) {
 
     LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), close_});
     roster_->Reload();
+    SetUpScreenKeys(this, close_, roster_->List());
 }
 
 RosterList *kaikoWin::List() const {

@@ -150,7 +150,7 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
         grounds_->SetOverlayVisible(markVis_);
     });
     connect(&timerInfo_, &QTimer::timeout, this, [this] { keyFlags_.fill(false); });
-    setFocusPolicy(Qt::StrongFocus);
+    InstallKeys();
 }
 
 MainWin::~MainWin() = default;
@@ -164,6 +164,7 @@ void MainWin::BuildMenu() {
     erase->setObjectName(QStringLiteral("FErase"));
     connect(erase, &QAction::triggered, this, &MainWin::EraseTeam);
     file->addSeparator();
+    AddHelpEntry(file);
     QAction *about = file->addAction(QStringLiteral("ゲームについて"));
     about->setObjectName(QStringLiteral("GAbout"));
     connect(about, &QAction::triggered, this, [this] {
@@ -186,17 +187,24 @@ QWidget *MainWin::BuildStatusColumn() {
     layout->addWidget(dateBox_);
     layout->addWidget(fundsBox_);
 
-    auto *schedule = new QGroupBox(QStringLiteral("今週の予定"));
+    auto *schedule = new QGroupBox(QStringLiteral("予定"));
     auto *grid = new QGridLayout(schedule);
     grid->addWidget(new QLabel(QStringLiteral("試合")), 0, 0);
     grid->addWidget(fixtureBox_, 0, 1);
-    grid->addWidget(new QLabel(QStringLiteral("行事")), 1, 0);
-    grid->addWidget(eventBox_, 1, 1);
-    grid->addWidget(new QLabel(QStringLiteral("天気")), 2, 0);
-    grid->addWidget(weatherBox_, 2, 1);
+    // Next week's fixture beside this week's, so a match never comes as a surprise.
+    nextFixtureBox_ = Box(10);
+    nextFixtureBox_->setObjectName(QStringLiteral("NextFixture"));
+    grid->addWidget(new QLabel(QStringLiteral("来週")), 1, 0);
+    grid->addWidget(nextFixtureBox_, 1, 1);
+    grid->addWidget(new QLabel(QStringLiteral("行事")), 2, 0);
+    grid->addWidget(eventBox_, 2, 1);
+    grid->addWidget(new QLabel(QStringLiteral("天気")), 3, 0);
+    grid->addWidget(weatherBox_, 3, 1);
     layout->addWidget(schedule);
 
-    auto *records = new QGroupBox(QStringLiteral("今シーズンの成績"));
+    // The records run on over the seasons: the frame shows the totals, and this season's
+    // figures (since the last year end) beside them.
+    auto *records = new QGroupBox(QStringLiteral("成績（通算・今季）"));
     auto *recordsLayout = new QVBoxLayout(records);
     auto *tabs = new QGridLayout;
     for (int c = 0; c < kCategories; ++c) {
@@ -211,8 +219,12 @@ QWidget *MainWin::BuildStatusColumn() {
     recordsLayout->addLayout(tabs);
     prize_ = new QLabel;
     record_ = new QLabel;
-    recordsLayout->addWidget(prize_);
-    recordsLayout->addWidget(record_);
+    seasonPrize_ = new QLabel;
+    seasonPrize_->setObjectName(QStringLiteral("SeasonPrize"));
+    seasonRecord_ = new QLabel;
+    seasonRecord_->setObjectName(QStringLiteral("SeasonRecord"));
+    for (QLabel *figure : {prize_, record_, seasonPrize_, seasonRecord_})
+        recordsLayout->addWidget(figure);
     layout->addWidget(records);
     layout->addStretch();
     column->setFixedWidth(200);
@@ -248,6 +260,8 @@ void MainWin::MakeForm() {
     fundsBox_->setPalette(pal);
     const int kind = ThisWeekMatchKind(s);
     fixtureBox_->setText(kind == 0 ? QStringLiteral("なし") : Q(CompetitionName(kind)));
+    const int next = w + 1 <= kLastWeek ? s.MatchKind(w + 1) : 0;
+    nextFixtureBox_->setText(next == 0 ? QStringLiteral("なし") : Q(CompetitionName(next)));
     eventBox_->setText(Q(GyoziName(s, w)));
     weatherBox_->setText(Q(WeatherText(s.Weather)));
     SelectRecords(records_);
@@ -273,9 +287,15 @@ void MainWin::SelectLot(int lot) {
 void MainWin::SelectRecords(int category) {
     if (category < 0 || category >= kCategories) return;
     records_ = category;
-    const CategoryRecord &r = app_.State().Category[static_cast<std::size_t>(category)];
+    const auto c = static_cast<std::size_t>(category);
+    const CategoryRecord &r = app_.State().Category[c];
+    const CategoryRecord &last = app_.State().LastYear.Results[c];
     prize_->setText(QStringLiteral("賞金　") + Q(MoneyText(r.Prize)));
     record_->setText(QStringLiteral("成績 %1勝 %2敗").arg(r.Wins).arg(r.Losses));
+    seasonPrize_->setText(QStringLiteral("今季 賞金　") +
+                          Q(MoneyText(std::int64_t{r.Prize} - last.Prize)));
+    seasonRecord_->setText(
+        QStringLiteral("今季 成績 %1勝 %2敗").arg(r.Wins - last.Wins).arg(r.Losses - last.Losses));
     if (category == styledTab_) return;
     // The tabs are restyled only when the selection moves: a style sheet is costly.
     styledTab_ = category;

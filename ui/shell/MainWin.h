@@ -5,12 +5,14 @@
 #include <array>
 
 #include <QMainWindow>
+#include <QPointer>
 #include <QTimer>
 
 #include "core/rules/court_rules.h"
 #include "core/rules/week_rules.h"
 
 class QLabel;
+class QMenu;
 class QPushButton;
 class QTabBar;
 
@@ -24,6 +26,7 @@ class CourtSummary;
 class PlayerPanel;
 class PlayerDetailPanel;
 class CoachPanel;
+class HelpWin;
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -49,10 +52,13 @@ public:
     QLabel *DateBox() const { return dateBox_; }
     QLabel *FundsBox() const { return fundsBox_; }
     QLabel *FixtureBox() const { return fixtureBox_; }
+    QLabel *NextFixtureBox() const { return nextFixtureBox_; }
     QLabel *EventBox() const { return eventBox_; }
     QLabel *WeatherBox() const { return weatherBox_; }
     QLabel *PrizeLabel() const { return prize_; }
     QLabel *RecordLabel() const { return record_; }
+    QLabel *SeasonPrizeLabel() const { return seasonPrize_; }
+    QLabel *SeasonRecordLabel() const { return seasonRecord_; }
     CommandBar *Bar() const { return bar_; }
     GroundsView *Grounds() const { return grounds_; }
     QTimer &TimeSpend() { return timeSpend_; }
@@ -90,6 +96,10 @@ private:
     void EraseTeam();
     void LeaveToTitle();
     void HiddenKey(int key);
+    // main_keys.cpp: the keys of every command, the help entry of the menu and its window.
+    void InstallKeys();
+    void AddHelpEntry(QMenu *menu);
+    void OpenHelp();
 
     GameApp &app_;
     CourtCounts courts_{};
@@ -117,12 +127,16 @@ private:
     QLabel *dateBox_ = nullptr;
     QLabel *fundsBox_ = nullptr;
     QLabel *fixtureBox_ = nullptr;
+    QLabel *nextFixtureBox_ = nullptr;
     QLabel *eventBox_ = nullptr;
     QLabel *weatherBox_ = nullptr;
     QTabBar *junle_ = nullptr;
     QLabel *prize_ = nullptr;
     QLabel *record_ = nullptr;
+    QLabel *seasonPrize_ = nullptr;
+    QLabel *seasonRecord_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
+    QPointer<HelpWin> help_;
 };
 
 }  // namespace tk

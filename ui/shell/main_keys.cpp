@@ -1,13 +1,26 @@
-// The main screen's keyboard: arrow keys through the squad, the hidden key sequence, and
-// what happens when the window gains or loses the focus.
+// The main screen's keyboard: the arrow keys through the squad, Enter or Space for the week,
+// a key for every command (shown in its tooltip), F1 for the help, the hidden key sequence,
+// and what happens when the window gains or loses the focus.
 #include "ui/shell/MainWin.h"
 
+#include <functional>
+
+#include <QAction>
 #include <QKeyEvent>
+#include <QMenu>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QShortcut>
 
 #include "core/rules/lookups.h"
+#include "ui/shell/HelpWin.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/main_shortcuts.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/timing.h"
+#include "ui/widgets/command_bar.h"
+#include "ui/widgets/picture_catalogue.h"
+#include "ui/widgets/player_panel.h"
 
 namespace tk {
 
@@ -18,16 +31,66 @@ constexpr int kArmKeys[3] = {Qt::Key_T, Qt::Key_N, Qt::Key_S};
 constexpr int kFundsKey = Qt::Key_M;
 constexpr int kYearEndKey = Qt::Key_Y;
 
+// Keys of the window: they reach it wherever the focus is inside it, the scroll area
+// around the screen included.
+void AddKeys(QWidget *window, const QList<QKeySequence> &keys,
+             const std::function<void()> &action) {
+    for (const QKeySequence &key : keys) {
+        auto *shortcut = new QShortcut(key, window);
+        shortcut->setContext(Qt::WindowShortcut);
+        QObject::connect(shortcut, &QShortcut::activated, window, action);
+    }
+}
+
 }  // namespace
 
-void MainWin::keyPressEvent(QKeyEvent *event) {
-    switch (event->key()) {
-        case Qt::Key_Left: SelectPlayer(selectedPlayer_ - 5); return;
-        case Qt::Key_Up: SelectPlayer(selectedPlayer_ - 1); return;
-        case Qt::Key_Right: SelectPlayer(selectedPlayer_ + 5); return;
-        case Qt::Key_Down: SelectPlayer(selectedPlayer_ + 1); return;
-        default: HiddenKey(event->key()); QMainWindow::keyPressEvent(event);
+void MainWin::InstallKeys() {
+    // The squad list holds the focus: the scroll area must not take it and eat the arrows.
+    for (QScrollArea *scroll : findChildren<QScrollArea *>()) scroll->setFocusPolicy(Qt::NoFocus);
+    players_->setFocusPolicy(Qt::StrongFocus);
+    setFocusProxy(players_);
+    players_->setFocus();
+
+    for (int key : {Qt::Key_Left, Qt::Key_Up, Qt::Key_Right, Qt::Key_Down}) {
+        AddKeys(this, {QKeySequence(key)},
+                [this, key] { SelectPlayer(selectedPlayer_ + SquadStepOfKey(key)); });
     }
+    for (int i = 0; i < kCommandButtonCount; ++i) {
+        const MainShortcut &shortcut = CommandBarShortcut(i);
+        bar_->SetButtonToolTip(i, ShortcutToolTip(shortcut));
+        AddKeys(this, shortcut.keys, [this, i] {
+            if (bar_->ButtonEnabled(i)) Command(i);
+        });
+    }
+    for (std::size_t i = 0; i < commands_.size(); ++i) {
+        QPushButton *button = commands_[i];
+        const MainShortcut &shortcut = CommandButtonShortcut(static_cast<int>(i));
+        button->setToolTip(ShortcutToolTip(shortcut));
+        AddKeys(this, shortcut.keys, [button] {
+            if (button->isEnabled()) button->click();
+        });
+    }
+}
+
+void MainWin::AddHelpEntry(QMenu *menu) {
+    QAction *help = menu->addAction(QStringLiteral("遊び方"));
+    help->setObjectName(QStringLiteral("GHelp"));
+    help->setShortcuts(HelpShortcut().keys);
+    help->setShortcutContext(Qt::WindowShortcut);
+    connect(help, &QAction::triggered, this, &MainWin::OpenHelp);
+}
+
+void MainWin::OpenHelp() {
+    // One help window, beside the game: the player may read on while playing.
+    if (!help_) help_ = new HelpWin(this);
+    help_->show();
+    help_->raise();
+    help_->activateWindow();
+}
+
+void MainWin::keyPressEvent(QKeyEvent *event) {
+    HiddenKey(event->key());
+    QMainWindow::keyPressEvent(event);
 }
 
 void MainWin::HiddenKey(int key) {
@@ -54,13 +117,16 @@ void MainWin::HiddenKey(int key) {
 
 void MainWin::changeEvent(QEvent *event) {
     if (event->type() == QEvent::ActivationChange) {
+        // The sequence stays armed while the window is away (its own notice takes the focus);
+        // only the timer's tick, two seconds after the window is back, clears it.
         if (isActiveWindow()) {
+            timerInfo_.start(UiTiming::KeySequenceMs());
             if (!practiceRunning_ && !weekBusy_) FormLoad();
         } else {
             timerInfo_.stop();
-            keyFlags_.fill(false);
         }
     }
     QMainWindow::changeEvent(event);
 }
+
 }  // namespace tk

@@ -22,6 +22,8 @@ const char *const kToolTips[kCommandButtonCount] = {
 
 CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(PictureId::CommandBar)) {
     enabled_.fill(true);
+    for (int i = 0; i < kCommandButtonCount; ++i)
+        toolTips_[static_cast<std::size_t>(i)] = QString::fromUtf8(kToolTips[i]);
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -33,6 +35,10 @@ QSize CommandBar::sizeHint() const {
 
 QRect CommandBar::ButtonRect(int i) const {
     return {i * kCommandDrawStep, kCommandDrawTop, kCommandFaceWidth, kCommandFaceHeight};
+}
+
+void CommandBar::SetButtonToolTip(int index, const QString &text) {
+    toolTips_[static_cast<std::size_t>(index)] = text;
 }
 
 void CommandBar::SetButtonEnabled(int index, bool enabled) {
@@ -79,7 +85,7 @@ bool CommandBar::event(QEvent *event) {
         auto *help = static_cast<QHelpEvent *>(event);
         const int i = ButtonAt(help->pos());
         if (i >= 0)
-            QToolTip::showText(help->globalPos(), QString::fromUtf8(kToolTips[i]), this);
+            QToolTip::showText(help->globalPos(), toolTips_[static_cast<std::size_t>(i)], this);
         else
             QToolTip::hideText();
         return true;

@@ -18,6 +18,9 @@ public:
     // A disabled button is drawn greyed and ignores the mouse.
     void SetButtonEnabled(int index, bool enabled);
     bool ButtonEnabled(int index) const { return enabled_[static_cast<std::size_t>(index)]; }
+    // What the tooltip over button i says (by default the command's name).
+    void SetButtonToolTip(int index, const QString &text);
+    QString ButtonToolTip(int index) const { return toolTips_[static_cast<std::size_t>(index)]; }
     // Where button i is drawn, for tests and tooltips.
     QRect ButtonRect(int index) const;
     int Pressed() const { return pressed_; }
@@ -39,6 +42,7 @@ private:
 
     QPixmap strip_;
     std::array<bool, 8> enabled_{};
+    std::array<QString, 8> toolTips_{};
     int pressed_ = -1;
 };
 

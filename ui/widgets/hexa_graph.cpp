@@ -59,12 +59,19 @@ std::array<QLineF, 6> HexaGraph::Lines(const Levels &levels) {
 }
 
 std::array<QLineF, 6> HexaGraph::Axes() {
+    // Every axis has the same length, the reach of the full level straight up (952.5
+    // units), pointing towards its corner; a side corner of a strong player, which lies
+    // the full value out and half of it up or down, ends beyond its axis.
     Levels full;
     full.fill(kFullLevel);
     const auto ends = Corners(full);
     const QPointF centre(kCentreTwips, kCentreTwips);
+    const double length = kTwipsPerLevel * kFullLevel;
     std::array<QLineF, 6> axes;
-    for (std::size_t k = 0; k < axes.size(); ++k) axes[k] = QLineF(centre, ends[k]);
+    for (std::size_t k = 0; k < axes.size(); ++k) {
+        axes[k] = QLineF(centre, ends[k]);
+        axes[k].setLength(length);
+    }
     return axes;
 }
 

@@ -22,7 +22,7 @@ public:
     static constexpr double kSideTwips = 2400.0;
     static constexpr double kCentreTwips = 1200.0;
     static constexpr double kTwipsPerLevel = 3.81;
-    static constexpr int kFullLevel = 250;  // the axes reach as far as this level
+    static constexpr int kFullLevel = 250;  // the axes are as long as this level reaches
 
     explicit HexaGraph(QWidget *parent = nullptr);
 
@@ -36,7 +36,8 @@ public:
     static std::array<QPointF, 6> Corners(const Levels &levels);
     // Lines 0..5: line i joins corner i + 1 to corner i + 2, line 5 corner 6 to corner 1.
     static std::array<QLineF, 6> Lines(const Levels &levels);
-    // The six axes, from the centre to the corners of a player at the full level.
+    // The six axes, from the centre towards the corners, each as long as the full level
+    // reaches straight up (about 950 units).
     static std::array<QLineF, 6> Axes();
     // Captions of the axes, in corner order.
     static const std::array<const char *, 6> &Captions();

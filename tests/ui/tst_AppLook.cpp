@@ -1,0 +1,93 @@
+// One look on every system: the font chosen by name with its fallbacks, the message when
+// it is missing, and the Japanese locale and Qt texts once the look is set up.
+#include <QApplication>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+#include <QTranslator>
+
+#include "tests/ui/modal_helper.h"
+#include "tests/ui/ui_test_registry.h"
+#include "ui/shell/app_look.h"
+
+using namespace tk;
+using namespace tk::test;
+
+class tst_AppLook : public QObject {
+    Q_OBJECT
+
+private slots:
+    void cleanup() {
+        const QStringList leaked = LeakedWindows();
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+    }
+
+    void choosesTheFontByName_data() {
+        QTest::addColumn<QStringList>("installed");
+        QTest::addColumn<QString>("family");
+        QTest::addColumn<bool>("exact");
+        QTest::addColumn<QString>("told");
+        QTest::newRow("the game's font")
+            << QStringList{"Noto Sans CJK JP", "IPAGothic"} << "Noto Sans CJK JP" << true << "";
+        QTest::newRow("names match in any case")
+            << QStringList{"noto sans cjk jp"} << "Noto Sans CJK JP" << true << "";
+        QTest::newRow("first fallback found")
+            << QStringList{"VL Gothic", "IPAGothic"} << "IPAGothic" << false << "IPAGothic";
+        QTest::newRow("no Japanese font")
+            << QStringList{} << "" << false << "システムの標準フォント";
+    }
+
+    void choosesTheFontByName() {
+        QFETCH(QStringList, installed);
+        QFETCH(QString, family);
+        QFETCH(bool, exact);
+        QFETCH(QString, told);
+        // fontconfig gives its default font for a family it does not have.
+        const FontChoice choice = ChooseGameFont([&](const QString &asked) {
+            return installed.contains(asked, Qt::CaseInsensitive) ? asked.toLower()
+                                                                  : QStringLiteral("DejaVu Sans");
+        });
+        QCOMPARE(choice.family.toLower(), family.toLower());
+        QCOMPARE(choice.exact, exact);
+        const QString message = MissingFontMessage(choice);
+        QCOMPARE(message.isEmpty(), told.isEmpty());
+        if (!told.isEmpty()) {
+            QVERIFY(message.contains(told));
+            QVERIFY(message.contains(QStringLiteral("sudo apt-get install fonts-noto-cjk")));
+            QVERIFY(message.contains(QStringLiteral("Noto Sans CJK JP")));
+        }
+    }
+
+    void setsTheLocaleAndQtsOwnTexts() {
+        const QFont font = QApplication::font();
+        const QPalette palette = QApplication::palette();
+        // Should the font be missing after all, its message box must not hang the test.
+        ModalAnswerer missingFont([](QWidget *box) { box->close(); });
+        const AppLook look = SetUpAppLook(*qApp);
+        QCOMPARE(QLocale().language(), QLocale::Japanese);
+        QVERIFY(look.translationsLoaded);
+        QVERIFY(look.font.exact);
+        QCOMPARE(QApplication::font().family(), QStringLiteral("Noto Sans CJK JP"));
+        QCOMPARE(QApplication::font().pointSize(), kGameFontPointSize);
+        // A text field's context menu speaks Japanese.
+        QLineEdit edit;
+        edit.setText(QStringLiteral("テスト"));
+        QScopedPointer<QMenu> menu(edit.createStandardContextMenu());
+        QStringList texts;
+        for (QAction *a : menu->actions()) texts << a->text();
+        QVERIFY2(texts.join(QLatin1Char(' ')).contains(QStringLiteral("コピー")),
+                 qPrintable(texts.join(QLatin1Char(' '))));
+
+        for (QTranslator *t : qApp->findChildren<QTranslator *>()) {
+            QCoreApplication::removeTranslator(t);
+            delete t;
+        }
+        QLocale::setDefault(QLocale::c());
+        QApplication::setFont(font);
+        QApplication::setPalette(palette);
+    }
+};
+
+TK_UI_TEST(tst_AppLook);
+
+#include "tst_AppLook.moc"

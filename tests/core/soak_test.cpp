@@ -2,10 +2,10 @@
 // squad, the ranges of every level, the coaches, the calendar, the funds, the load checks
 // and the byte round trip of a save.
 //
-// The short run (CI) plays a handful of 100-year games. The careful manager plays from the
-// new game's own 3000万円 up to level 5 and the full plot, once to the end and once handing
-// the club on to a random manager, who then spends its own money on the late game. The long run
-// plays many more random games with other seeds: TK_SOAK_GAMES=<count> (and optionally
+// The short run (CI) plays a handful of 100-year games, among them the careful manager's from
+// the new game's own 3000万円 up to level 5 and the full plot: once to the end, once handing
+// the club on to a random manager who spends the club's own money on the late game. The long
+// run plays many more random games with other seeds: TK_SOAK_GAMES=<count> (and optionally
 // TK_SOAK_SEED=<first seed>),
 //   TK_SOAK_GAMES=300 ./build/tests/sim_tests --gtest_filter='Soak.*'
 #include <gtest/gtest.h>

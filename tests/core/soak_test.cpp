@@ -2,11 +2,15 @@
 // squad, the ranges of every level, the coaches, the calendar, the funds, the load checks
 // and the byte round trip of a save.
 //
-// The short run (CI) plays a handful of 100-year games. The long run plays many more random
-// games with other seeds: TK_SOAK_GAMES=<count> (and optionally TK_SOAK_SEED=<first seed>),
+// The short run (CI) plays a handful of 100-year games, among them the careful manager's from
+// the new game's own 3000万円 up to level 5 and the full plot: once to the end, once handing
+// the club on to a random manager who spends the club's own money on the late game. The long
+// run plays many more random games with other seeds: TK_SOAK_GAMES=<count> (and optionally
+// TK_SOAK_SEED=<first seed>),
 //   TK_SOAK_GAMES=300 ./build/tests/sim_tests --gtest_filter='Soak.*'
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdlib>
 #include <iostream>
@@ -16,6 +20,7 @@
 
 #include "core/rules/lookups.h"
 #include "core/rules/roster_rules.h"
+#include "core/rules/scout_rules.h"
 #include "core/rules/signing_rules.h"
 #include "core/state/record_codec.h"
 #include "core/state/validation.h"
@@ -100,23 +105,55 @@ struct SoakGame {
     std::string policy;
     std::uint64_t seed;
     std::optional<std::int32_t> funds;  // none: the new game's own 3000万円
+    std::string successor = {};         // takes the club over after `handOver` weeks
+    int handOver = 0;
 };
 
 std::ostream &operator<<(std::ostream &os, const SoakGame &g) {
-    return os << g.policy << " seed " << g.seed << (g.funds ? " rich" : "");
+    os << g.policy << " seed " << g.seed << (g.funds ? " rich" : "");
+    if (!g.successor.empty()) os << ", then " << g.successor;
+    return os;
+}
+
+// What a game went through beyond the first seasons.
+struct LateGame {
+    int level = 1;
+    bool topMenu = false;         // 発展練習
+    bool strongestScout = false;  // five candidates all 150 or more: a "最強" request
+    bool fullPlot = false;        // no land left for sale
+    bool litCourt = false;
+};
+
+void Note(const GameState &s, LateGame &late) {
+    late.level = std::max<int>(late.level, s.TeamLevel);
+    late.topMenu = late.topMenu || s.TeamPracticeMenu == 7;
+    bool strongest = ScoutRequestOpen(s);
+    for (const PlayerRecord &c : s.Candidates)
+        for (const auto v : c.Skill) strongest = strongest && v >= 150;
+    late.strongestScout = late.strongestScout || strongest;
+    bool full = true;
+    for (int lot = 0; lot < kLots; ++lot) {
+        const int kind = s.Facilities[static_cast<std::size_t>(lot)].Kind;
+        full = full && kind != kLandForSale;
+        late.litCourt = late.litCourt || kind == kLitCourt;
+    }
+    late.fullPlot = late.fullPlot || full;
 }
 
 // Plays one game to its end; returns the weeks played.
-int Soak(const SoakGame &g) {
+int Soak(const SoakGame &g, LateGame *late = nullptr) {
     sim::Simulation sim(g.seed, sim::MakePolicy(g.policy, g.seed));
     sim.StartNew("テニス部", "山田");
     if (g.funds) sim.State().Money = *g.funds;
     int weeks = 0;
     while (sim.LastOutcome() == WeekOutcome::Next && weeks < kWholeCalendar) {
+        if (!g.successor.empty() && weeks == g.handOver)
+            sim.HandOver(sim::MakePolicy(g.successor, g.seed));
         const std::int32_t before = sim.State().Money;
         sim.PlayOneWeek();
         ++weeks;
         const GameState &s = sim.State();
+        if (late != nullptr) Note(s, *late);
         const auto broken = FindBrokenInvariant(s, before);
         EXPECT_FALSE(broken) << g << ", " << DateText(s.WeekCount) << ": " << *broken;
         EXPECT_TRUE(SurvivesSaveAndLoad(s)) << g << ", " << DateText(s.WeekCount);
@@ -146,6 +183,23 @@ TEST(Soak, ShortRunKeepsEveryInvariant) {
         if (HasFailure()) break;
     }
     std::cout << "[ soak ] " << std::size(games) << " games, " << weeks << " weeks\n";
+}
+
+// The careful manager from the new game's own funds: the late game under the sanitizers
+// without the rich club's override, and a random successor spending what it earned.
+TEST(Soak, CarefulClubReachesTheLateGame) {
+    constexpr int kSeasons30 = 48 * 30;
+    const SoakGame games[] = {{"careful", 3, {}}, {"careful", 7, {}, "random", kSeasons30}};
+    LateGame late[std::size(games)];
+    for (std::size_t i = 0; i < std::size(games); ++i) {
+        Soak(games[i], &late[i]);
+        if (HasFailure()) return;
+        EXPECT_EQ(late[i].level, 5) << games[i];
+        EXPECT_TRUE(late[i].topMenu) << games[i];
+        EXPECT_TRUE(late[i].fullPlot) << games[i];
+    }
+    EXPECT_TRUE(late[0].strongestScout) << games[0];
+    EXPECT_TRUE(late[1].litCourt) << games[1];
 }
 
 // The long run, only when asked for (see the top of the file).

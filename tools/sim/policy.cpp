@@ -33,12 +33,13 @@ std::unique_ptr<Policy> MakeIdlePolicy() {
 std::unique_ptr<Policy> MakePolicy(const std::string &name, std::uint64_t seed) {
     if (name == "idle") return MakeIdlePolicy();
     if (name == "active") return MakeActivePolicy();
+    if (name == "careful") return MakeCarefulPolicy();
     if (name == "random") return MakeRandomPolicy(seed);
     return nullptr;
 }
 
 std::vector<std::string> PolicyNames() {
-    return {"idle", "active", "random"};
+    return {"idle", "active", "careful", "random"};
 }
 
 }  // namespace tk::sim

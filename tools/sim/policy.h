@@ -38,6 +38,11 @@ std::unique_ptr<Policy> MakeIdlePolicy();
 // builds and maintains courts, signs sponsors, buys drinks and goes to camp, within the
 // funds it can spare; answers every question "はい".
 std::unique_ptr<Policy> MakeActivePolicy();
+// "careful": plays a new game with its own funds the way a thoughtful manager would: the
+// strongest five, wages within the season's means, cheap young players scouted to replace
+// the ageing ones, every tournament the team may enter, practice matches that pay, and
+// courts, a training room, coaches and camps as the funds allow.
+std::unique_ptr<Policy> MakeCarefulPolicy();
 // "random": any legal command at random, questions answered at random (the soak test's
 // player). Its choices come from its own generator, seeded with `seed`.
 std::unique_ptr<Policy> MakeRandomPolicy(std::uint64_t seed);

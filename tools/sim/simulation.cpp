@@ -25,6 +25,11 @@ void Simulation::Load(const GameState &state) {
     last_ = state_.TeamName.empty() ? WeekOutcome::Bankrupt : WeekOutcome::Next;
 }
 
+void Simulation::HandOver(std::unique_ptr<Policy> policy) {
+    policy_ = std::move(policy);
+    ui_.SetPolicy(policy_.get());
+}
+
 WeekOutcome Simulation::PlayOneWeek() {
     if (last_ != WeekOutcome::Next) return last_;
     policy_->BeforeWeek(game_, ui_);

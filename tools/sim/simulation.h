@@ -26,6 +26,8 @@ public:
     void StartNew(const std::string &teamName, const std::string &managerName);
     // Goes on with a loaded record.
     void Load(const GameState &state);
+    // Another manager takes the club over from the next week on.
+    void HandOver(std::unique_ptr<Policy> policy);
 
     // One press of "advance": the policy's commands, then the week and its end.
     WeekOutcome PlayOneWeek();

@@ -1,8 +1,9 @@
 // tk-sim: plays a game headlessly with a fixed seed and a named policy, then saves it.
 //
-//   tk-sim [--policy idle|active|random] [--seed N] [--weeks N]
+//   tk-sim [--policy idle|active|careful|random] [--seed N] [--weeks N]
 //          [--slot-file FILE | --data DIR [--slot 0..3]] [--team NAME] [--manager NAME]
 //          [--funds N] [--out FILE] [--quiet]
+//   tk-sim --report N [--policy NAME] [--seed FIRST] [--funds N] [--seasons]
 //
 // The game comes from a slot file (--slot-file), from a slot of a Data folder (--data and
 // --slot), or is a new game with the given names when neither is given or the slot is empty.
@@ -10,12 +11,20 @@
 // --out or --data is not saved. --funds gives a new game other funds than 3000万円 (a club
 // that cannot go bankrupt plays the whole calendar: benchmarks and soak runs). Exit status: 0 done,
 // 1 a file could not be read or written, 2 bad arguments.
+//
+// --report N plays N new games (seeds FIRST, FIRST + 1, ...) to their end and prints the
+// balance table: seasons survived, the share of games reaching each team level and title
+// and the median season it is first reached, and the funds after seasons 5, 10 and 50.
+// --seasons also prints one line per settled season of every game: the funds, the level,
+// the whole-team coach, the kinds of lots 1..8, the sponsors, and each player's age, bout
+// strength (the five values a bout compares, summed) and salary.
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
 #include <optional>
 #include <span>
 #include <string>
+#include <vector>
 
 #include <QByteArray>
 #include <QString>
@@ -24,6 +33,7 @@
 #include "core/state/record_codec.h"
 #include "core/state/save_store.h"
 #include "core/state/validation.h"
+#include "tools/sim/balance_report.h"
 #include "tools/sim/simulation.h"
 
 namespace {
@@ -40,12 +50,15 @@ struct Options {
     std::string out;
     std::optional<std::int32_t> funds;
     bool quiet = false;
+    long report = 0;  // games of the balance report; 0 plays one game
+    bool seasons = false;
 };
 
 constexpr const char *kUsage =
-    "usage: tk-sim [--policy idle|active|random] [--seed N] [--weeks N]\n"
+    "usage: tk-sim [--policy idle|active|careful|random] [--seed N] [--weeks N]\n"
     "              [--slot-file FILE | --data DIR [--slot 0..3]] [--team NAME] [--manager NAME]\n"
-    "              [--funds N] [--out FILE] [--quiet]\n";
+    "              [--funds N] [--out FILE] [--quiet]\n"
+    "       tk-sim --report N [--policy NAME] [--seed FIRST] [--funds N] [--seasons]\n";
 
 std::optional<long> Number(const std::string &text, long low, long high) {
     char *end = nullptr;
@@ -62,6 +75,8 @@ std::optional<Options> Parse(int argc, char **argv) {
         auto value = [&]() -> std::string { return argv[++i]; };
         if (a == "--quiet") {
             o.quiet = true;
+        } else if (a == "--seasons") {
+            o.seasons = true;
         } else if (a == "--help" || a == "-h") {
             return std::nullopt;
         } else if (!hasValue) {
@@ -93,12 +108,20 @@ std::optional<Options> Parse(int argc, char **argv) {
             const auto v = Number(value(), -0x7fffffffL, 0x7fffffffL);
             if (!v) return std::nullopt;
             o.funds = static_cast<std::int32_t>(*v);
+        } else if (a == "--report") {
+            const auto v = Number(value(), 1, 100000);
+            if (!v) return std::nullopt;
+            o.report = *v;
         } else if (a == "--out") {
             o.out = value();
         } else {
             std::cerr << "tk-sim: unknown option " << a << "\n";
             return std::nullopt;
         }
+    }
+    if (o.report > 0 && (!o.slotFile.empty() || !o.dataFolder.empty() || !o.out.empty())) {
+        std::cerr << "tk-sim: --report plays new games and saves none\n";
+        return std::nullopt;
     }
     if (!o.slotFile.empty() && !o.dataFolder.empty()) {
         std::cerr << "tk-sim: give --slot-file or --data, not both\n";
@@ -141,6 +164,20 @@ const char *OutcomeText(tk::WeekOutcome o) {
     return "?";
 }
 
+// The balance report of --report.
+int Report(const Options &o) {
+    std::vector<tk::sim::GameLog> games;
+    for (long i = 0; i < o.report; ++i) {
+        std::vector<std::string> lines;
+        const std::uint64_t seed = o.seed + static_cast<std::uint64_t>(i);
+        games.push_back(
+            tk::sim::PlayLoggedGame(o.policy, seed, o.funds, o.seasons ? &lines : nullptr));
+        for (const std::string &line : lines) std::cout << "seed " << seed << " " << line << "\n";
+    }
+    std::cout << tk::sim::BalanceTable(o.policy, games);
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -155,6 +192,7 @@ int main(int argc, char **argv) {
         std::cerr << "tk-sim: unknown policy " << o.policy << "\n" << kUsage;
         return 2;
     }
+    if (o.report > 0) return Report(o);
 
     tk::sim::Simulation sim(o.seed, std::move(policy));
     std::optional<tk::SaveStore> store;

@@ -18,6 +18,7 @@
 
 #include "core/state/save_store.h"
 #include "tests/storage/crash_records.h"
+#include "tests/storage/storage_support.h"
 
 extern char **environ;
 
@@ -82,30 +83,45 @@ class InterruptedSave : public ::testing::TestWithParam<BreakCase> {};
 
 TEST_P(InterruptedSave, SlotHoldsExactlyTheOldOrTheNewGame) {
     const BreakCase c = GetParam();
-    // Over an older save, and as the very first save of an empty slot.
+    // Over an older save with a backup and a recovery file, and as the very first save of an
+    // empty slot.
     for (const bool firstSave : {false, true}) {
         QTemporaryDir dir;
         const QString data = dir.filePath("Data");
         SaveStore good(data);
         const GameState oldGame = firstSave ? GameState{} : Games()[0];
+        const GameState oldBackup = Games()[1];
+        const GameState oldRecovery = Games()[2];
         if (!firstSave) {
+            ASSERT_TRUE(good.SaveGame(1, oldBackup).Ok());
             ASSERT_TRUE(good.SaveGame(1, oldGame).Ok());
+            ASSERT_TRUE(good.SaveRecovery(1, oldRecovery).Ok());
         }
 
         GameState newGame = Games()[3];
         const GameState inMemory = newGame;
         SaveStore broken(data, std::make_shared<BrokenSteps>(c));
         const Status saved = broken.SaveGame(1, newGame);
+        const Status recovered = broken.SaveRecovery(1, newGame);
 
         EXPECT_FALSE(saved.Ok()) << "a failed save was reported as done";
         EXPECT_FALSE(saved.Reason().empty());
+        EXPECT_FALSE(recovered.Ok()) << "a failed recovery write was reported as done";
         EXPECT_EQ(newGame, inMemory) << "the game in memory changed";
         auto loaded = good.LoadGame(1);
         ASSERT_TRUE(loaded.Ok()) << loaded.Reason();
         EXPECT_EQ(loaded.Value(), c.newGameLands ? newGame : oldGame);
+        // The backup is the one before or the game the save replaced; the recovery file is
+        // untouched unless its new copy landed.
+        auto backup = good.LoadBackup(1);
+        auto recovery = good.LoadRecovery(1);
+        EXPECT_EQ(backup.Ok(), !firstSave);
+        EXPECT_EQ(recovery.Ok(), !firstSave || c.newGameLands);
+        if (backup) EXPECT_TRUE(backup.Value() == oldBackup || backup.Value() == oldGame);
+        if (recovery) EXPECT_EQ(recovery.Value(), c.newGameLands ? newGame : oldRecovery);
         // Nothing is left beside the slot, and the next save goes through.
-        EXPECT_EQ(QDir(data).entryList(QDir::Files | QDir::Hidden).size(),
-                  firstSave && !c.newGameLands ? 0 : 1);
+        EXPECT_EQ(test::TemporaryFiles(data), QStringList());
+        EXPECT_EQ(QFile::exists(good.SlotPath(1)), !firstSave || c.newGameLands);
         ASSERT_TRUE(good.SaveGame(1, newGame).Ok());
         EXPECT_EQ(good.LoadGame(1).Value(), newGame);
     }
@@ -171,7 +187,7 @@ TEST(KilledSave, SlotLoadsAsOneOfTheSavedGames) {
     int distinct = 0;
     for (const int n : seen) distinct += n > 0;
     // A kill between writing and renaming leaves the temporary file behind; it is never read.
-    const auto leftovers = QDir(data).entryList(QDir::Files | QDir::Hidden).size() - 1;
+    const auto leftovers = test::TemporaryFiles(data).size();
     std::cout << "[ kills ] " << kKills << " kills, slot held " << distinct << " different games, "
               << leftovers << " temporary files left\n";
 }

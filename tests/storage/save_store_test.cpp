@@ -8,6 +8,7 @@
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
 #include "core/state/save_store.h"
+#include "tests/storage/storage_support.h"
 #include "tests/support/record_fill.h"
 #include "tests/support/scripted_ui.h"
 
@@ -216,7 +217,7 @@ TEST_F(SaveStoreTest, FailedWriteKeepsTheOldFileAtEveryStep) {
         EXPECT_EQ(ReadBytes(good.SlotPath(3)), game) << step;
         EXPECT_EQ(ReadBytes(good.SettingsPath()), settings) << step;
         // No temporary file is left behind.
-        EXPECT_EQ(QDir(Data()).entryList(QDir::Files).size(), 2) << step;
+        EXPECT_EQ(test::TemporaryFiles(Data()), QStringList()) << step;
     }
 }
 

@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils libx11-dev
 )
 
 missing=()

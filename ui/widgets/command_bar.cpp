@@ -21,6 +21,7 @@ const char *const kToolTips[kCommandButtonCount] = {
 }  // namespace
 
 CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(PictureId::CommandBar)) {
+    setObjectName(QStringLiteral("BottunSwich"));
     enabled_.fill(true);
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent, false);

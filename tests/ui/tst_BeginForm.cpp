@@ -36,6 +36,13 @@ void SaveAGame(const QString &folder, int slot, const std::string &team) {
     QVERIFY(store.SaveGame(slot, t.state).Ok());
 }
 
+// Slot `slot` of `folder` made unreadable: a file that no record fits.
+void Damage(const QString &folder, int slot) {
+    QFile damaged(folder + QStringLiteral("/Save%1.Kumo").arg(slot));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(40000, '\x7f'));
+}
+
 // Types text the way an input method commits it.
 void Type(QWidget *widget, const QString &text) {
     QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text);
@@ -63,10 +70,7 @@ private slots:
     void showsEmptyUsedAndDamagedSlots() {
         QTemporaryDir dir;
         SaveAGame(dir.path(), 1, "テニス部");
-        QFile damaged(dir.path() + QStringLiteral("/Save2.Kumo"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(40000, '\x7f'));
-        damaged.close();
+        Damage(dir.path(), 2);
 
         GameApp app(dir.path(), 1);
         app.ShowTitle();
@@ -191,10 +195,7 @@ private slots:
         QTemporaryDir dir;
         SaveAGame(dir.path(), 2, "前のチーム");
         SaveAGame(dir.path(), 2, "後のチーム");
-        QFile damaged(dir.path() + QStringLiteral("/Save2.Kumo"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(40000, '\x7f'));
-        damaged.close();
+        Damage(dir.path(), 2);
 
         GameApp app(dir.path(), 1);
         app.ShowTitle();

@@ -38,13 +38,6 @@ protected:
     SaveStore store{dir.filePath("Data")};
 };
 
-TEST_F(SideFiles, SidePathsAreBesideTheSlot) {
-    EXPECT_EQ(store.SidePath(2, kRecoverySuffix), dir.filePath("Data/Save2.Kumo.resume"));
-    EXPECT_EQ(store.SidePath(0, kBackupSuffix), dir.filePath("Data/Save0.Kumo.bak"));
-    EXPECT_EQ(store.SidePath(3, kHistorySuffix), dir.filePath("Data/Save3.Kumo.history"));
-    EXPECT_EQ(store.SlotPath(1), dir.filePath("Data/Save1.Kumo"));
-}
-
 TEST_F(SideFiles, EverySaveKeepsThePreviousOneAsTheBackup) {
     EXPECT_FALSE(store.LoadBackup(1).Ok());  // none yet
     ASSERT_TRUE(store.SaveGame(1, Weeks()[0]).Ok());

@@ -120,8 +120,12 @@ TEST_P(InterruptedSave, SlotHoldsExactlyTheOldOrTheNewGame) {
         auto recovery = good.LoadRecovery(1);
         EXPECT_EQ(backup.Ok(), !firstSave);
         EXPECT_EQ(recovery.Ok(), !firstSave || c.newGameLands);
-        if (backup) EXPECT_TRUE(backup.Value() == oldBackup || backup.Value() == oldGame);
-        if (recovery) EXPECT_EQ(recovery.Value(), c.newGameLands ? newGame : oldRecovery);
+        if (backup) {
+            EXPECT_TRUE(backup.Value() == oldBackup || backup.Value() == oldGame);
+        }
+        if (recovery) {
+            EXPECT_EQ(recovery.Value(), c.newGameLands ? newGame : oldRecovery);
+        }
         // Nothing is left beside the slot, and the next save goes through.
         EXPECT_EQ(test::TemporaryFiles(data), QStringList());
         EXPECT_EQ(QFile::exists(good.SlotPath(1)), !firstSave || c.newGameLands);

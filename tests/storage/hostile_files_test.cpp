@@ -207,7 +207,9 @@ TEST_F(OddFiles, CutAtEveryMemberBoundary) {
                                    : cut < 30163 + texts ? SlotState::Damaged
                                                          : SlotState::Occupied;
         EXPECT_EQ(info.State, expected) << "cut at " << cut << ": " << info.Reason;
-        if (cut == image.size()) EXPECT_EQ(store.LoadGame(3).Value(), game);
+        if (cut == image.size()) {
+            EXPECT_EQ(store.LoadGame(3).Value(), game);
+        }
         EXPECT_EQ(info.CanRestore(), expected == SlotState::Damaged) << cut;
         EXPECT_EQ(ReadBytes(store.SlotPath(3)), image.left(cut));
         EXPECT_EQ(store.LoadBackup(3).Value(), Games()[0]);

@@ -40,10 +40,13 @@ int main(int argc, char *argv[]) {
 
     const auto seed =
         static_cast<std::uint64_t>(std::chrono::system_clock::now().time_since_epoch().count());
-    tk::GameApp app(tk::DefaultDataFolder(), seed);
+    tk::GameApp app(tk::DefaultDataLocation(), seed);
 
     app.SetMainScreenFactory(&tk::OpenMainScreen);
-    QObject::connect(&app, &tk::GameApp::quitRequested, &application, &QApplication::quit);
+    // exit() ends the event loop as asked; quit() would first ask every window to close, and
+    // the title screen refuses that (only "終了" leaves it).
+    QObject::connect(&app, &tk::GameApp::quitRequested, &application,
+                     [] { QCoreApplication::exit(0); });
     // TK_WIDGET_REPORT=<file>: where the windows are, for the tests that drive the real program.
     tk::InstallWidgetReport(qEnvironmentVariable("TK_WIDGET_REPORT"));
     tk::ShowFirstScreen(app);

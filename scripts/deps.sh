@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
-  xvfb xauth xdotool x11-utils
+  xvfb xauth xdotool x11-utils libx11-dev
   dpkg-dev file appstream desktop-file-utils time
 )
 

@@ -1,17 +1,27 @@
 // Whole-file replace through QSaveFile, and bounded reads.
 #include "core/state/atomic_file.h"
 
-#include <QDir>
-#include <QFile>
-#include <QFileInfo>
+#include "core/state/file_checks.h"
 
 namespace tk {
 namespace {
 
-Failure StepFailure(const char *what, const QString &path, const QFileDevice &file) {
-    const QString detail = file.errorString().isEmpty() ? QString() : "：" + file.errorString();
-    return Failure{std::string(what) + "（" + QDir::toNativeSeparators(path).toStdString() +
-                   detail.toStdString() + "）"};
+// The system's own words for what went wrong ("No space left on device"), taken before the
+// write is cancelled: cancelling puts its own generic text in their place.
+std::string ErrorOf(const QFileDevice &file) {
+    if (file.error() == QFileDevice::NoError) return {};
+    return file.errorString().toStdString();
+}
+
+Failure StepFailure(const char *what, const QString &path, const std::string &detail) {
+    return Failure{std::string(what) + "（" + ShownPath(path) +
+                   (detail.empty() ? std::string() : "：" + detail) + "）"};
+}
+
+Failure Cancelled(QSaveFile &file, const char *what, const QString &path) {
+    const std::string detail = ErrorOf(file);
+    file.cancelWriting();
+    return StepFailure(what, path, detail);
 }
 
 }  // namespace
@@ -20,36 +30,16 @@ Status ReplaceFile(const QString &path, const QByteArray &bytes, FileSteps &step
     // Never fall back to writing the target in place: that is what loses saves.
     QSaveFile file(path);
     file.setDirectWriteFallback(false);
-    if (!steps.Open(file)) return StepFailure("ファイルを作れません", path, file);
-    if (steps.Write(file, bytes) != bytes.size()) {
-        file.cancelWriting();
-        return StepFailure("ファイルに書き込めません", path, file);
-    }
-    if (!steps.Flush(file)) {
-        file.cancelWriting();
-        return StepFailure("ファイルに書き込めません", path, file);
-    }
-    if (!steps.Commit(file)) {
-        file.cancelWriting();
-        return StepFailure("ファイルを置き換えられません", path, file);
-    }
+    if (!steps.Open(file)) return StepFailure("ファイルを作れません", path, ErrorOf(file));
+    if (steps.Write(file, bytes) != bytes.size())
+        return Cancelled(file, "ファイルに書き込めません", path);
+    if (!steps.Flush(file)) return Cancelled(file, "ファイルに書き込めません", path);
+    if (!steps.Commit(file)) return Cancelled(file, "ファイルを置き換えられません", path);
     return {};
 }
 
 Result<QByteArray> ReadFileStart(const QString &path, qint64 maxBytes) {
-    const QFileInfo info(path);
-    if (!info.exists()) return QByteArray();
-    QFile file(path);
-    if (info.isDir() || !file.open(QIODevice::ReadOnly)) {
-        return Failure{"ファイルを読めません（" + QDir::toNativeSeparators(path).toStdString() +
-                       "）"};
-    }
-    QByteArray bytes = file.read(maxBytes);
-    if (file.error() != QFileDevice::NoError) {
-        return Failure{"ファイルを読めません（" + QDir::toNativeSeparators(path).toStdString() +
-                       "：" + file.errorString().toStdString() + "）"};
-    }
-    return bytes;
+    return ReadPlainFile(path, maxBytes);
 }
 
 }  // namespace tk

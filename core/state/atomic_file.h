@@ -26,7 +26,7 @@ public:
 Status ReplaceFile(const QString &path, const QByteArray &bytes, FileSteps &steps);
 
 // Reads at most maxBytes from the start of a file. A missing file reads as no bytes;
-// a file that exists but cannot be read is a failure.
+// a file that exists but cannot be read, or is no plain file, is a failure (ReadPlainFile).
 Result<QByteArray> ReadFileStart(const QString &path, qint64 maxBytes);
 
 }  // namespace tk

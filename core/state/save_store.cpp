@@ -1,45 +1,17 @@
-// Slot files: bounded reads, checks before play, atomic writes, the title-screen summary.
+// Slot files and the settings: bounded reads of plain files, checks before play, atomic
+// writes, and the folders they are read from and written to.
 #include "core/state/save_store.h"
 
-#include <QCoreApplication>
 #include <QDir>
-#include <QStandardPaths>
-#include <QTemporaryFile>
+#include <QFileInfo>
 
 #include "core/rules/lookups.h"
-#include "core/state/installed_program.h"
-#include "core/state/record_codec.h"
-#include "core/state/validation.h"
+#include "core/state/file_checks.h"
+#include "core/state/save_store_parts.h"
 
 namespace tk {
-namespace {
 
-bool ValidSlot(int slot) {
-    return slot >= 0 && slot < kSaveSlots;
-}
-
-Failure BadSlot(int slot) {
-    return Failure{"スロット番号が正しくありません（" + std::to_string(slot) + "）"};
-}
-
-std::span<const std::uint8_t> AsSpan(const QByteArray &bytes) {
-    return {reinterpret_cast<const std::uint8_t *>(bytes.constData()),
-            static_cast<std::size_t>(bytes.size())};
-}
-
-QByteArray AsByteArray(const Bytes &bytes) {
-    return QByteArray(reinterpret_cast<const char *>(bytes.data()),
-                      static_cast<qsizetype>(bytes.size()));
-}
-
-// Whether files can be created in folder (permission bits do not tell for every user).
-bool CanWriteIn(const QString &folder) {
-    if (!QDir().mkpath(folder)) return false;
-    QTemporaryFile probe(QDir(folder).filePath("probe-XXXXXX"));
-    return probe.open();
-}
-
-}  // namespace
+using namespace store;
 
 std::string SlotSummaryText(const GameState &state) {
     if (state.TeamName.empty()) return kEmptySlotSummary;
@@ -47,50 +19,85 @@ std::string SlotSummaryText(const GameState &state) {
 }
 
 SaveStore::SaveStore(const QString &folder, std::shared_ptr<FileSteps> steps)
-    : folder_(folder), steps_(steps ? std::move(steps) : std::make_shared<FileSteps>()) {
+    : SaveStore(DataLocation{folder, QString(), {}}, std::move(steps)) {}
+
+SaveStore::SaveStore(DataLocation location, std::shared_ptr<FileSteps> steps)
+    : location_(std::move(location)),
+      steps_(steps ? std::move(steps) : std::make_shared<FileSteps>()) {
     // A failure here shows up as the reason of the first save.
-    QDir().mkpath(folder_);
+    QDir().mkpath(location_.Folder);
 }
 
 QString SaveStore::SlotPath(int slot) const {
-    return QDir(folder_).filePath(QStringLiteral("Save%1.Kumo").arg(slot));
+    return SidePath(slot, QString());
 }
 
 QString SaveStore::SettingsPath() const {
-    return QDir(folder_).filePath(QStringLiteral("SaveData.Kumo"));
+    return QDir(Folder()).filePath(QStringLiteral("SaveData.Kumo"));
+}
+
+QString SaveStore::SidePath(int slot, const QString &suffix) const {
+    return QDir(Folder()).filePath(QStringLiteral("Save%1.Kumo").arg(slot) + suffix);
+}
+
+QString SaveStore::ReadPath(int slot, const QString &suffix) const {
+    const QString written = SidePath(slot, suffix);
+    if (ReadOnlyFolder().isEmpty() || CheckFile(written).State != FileState::Missing)
+        return written;
+    // Side files left in the read-only folder count only while their slot is read from there.
+    if (!suffix.isEmpty() && ReadPath(slot) == SlotPath(slot)) return written;
+    const QString old =
+        QDir(ReadOnlyFolder()).filePath(QStringLiteral("Save%1.Kumo").arg(slot) + suffix);
+    return CheckFile(old).State != FileState::Missing ? old : written;
+}
+
+QString SaveStore::FolderOf(const QString &path) const {
+    return QFileInfo(path).absolutePath();
+}
+
+Result<QByteArray> SaveStore::ReadRecordBytes(const QString &path) const {
+    return ReadPlainFile(path, static_cast<qint64>(kMaxGameStateBytes), FolderOf(path));
 }
 
 Result<GameState> SaveStore::LoadGame(int slot) const {
     if (!ValidSlot(slot)) return BadSlot(slot);
-    auto bytes = ReadFileStart(SlotPath(slot), static_cast<qint64>(kMaxGameStateBytes));
+    auto bytes = ReadRecordBytes(ReadPath(slot));
     if (!bytes) return Failure{bytes.Reason()};
-    auto state = DecodeGameState(AsSpan(bytes.Value()));
-    if (!state) return state;
-    if (auto fault = FindGameFault(state.Value())) return Failure{*fault};
-    return state;
+    return DecodeChecked(bytes.Value());
 }
 
 Status SaveStore::SaveGame(int slot, const GameState &state) {
     if (!ValidSlot(slot)) return BadSlot(slot);
     auto bytes = EncodeGameState(state);
     if (!bytes) return Failure{bytes.Reason()};
-    return Replace(SlotPath(slot), AsByteArray(bytes.Value()));
+    KeepBackup(slot);
+    if (Status saved = Replace(SlotPath(slot), AsByteArray(bytes.Value())); !saved) return saved;
+    if (state.TeamName.empty()) {
+        // The game is over: nothing of it is to be recovered or continued.
+        RemoveSide(slot, kRecoverySuffix);
+        RemoveSide(slot, kHistorySuffix);
+        RemoveSide(slot, kHistoryJournalSuffix);
+    }
+    return {};
 }
 
 Status SaveStore::EraseSlot(int slot) {
-    return SaveGame(slot, GameState{});
-}
-
-SlotInfo SaveStore::InspectSlot(int slot) const {
-    auto state = LoadGame(slot);
-    if (!state) return {SlotState::Damaged, kDamagedSlotSummary, state.Reason()};
-    const bool occupied = !state.Value().TeamName.empty();
-    return {occupied ? SlotState::Occupied : SlotState::Empty, SlotSummaryText(state.Value()), {}};
+    if (!ValidSlot(slot)) return BadSlot(slot);
+    auto bytes = EncodeGameState(GameState{});
+    if (!bytes) return Failure{bytes.Reason()};
+    if (Status erased = Replace(SlotPath(slot), AsByteArray(bytes.Value())); !erased) return erased;
+    for (const char *suffix :
+         {kBackupSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix})
+        RemoveSide(slot, suffix);
+    return {};
 }
 
 Settings SaveStore::LoadSettings() const {
     Settings settings;
-    auto bytes = ReadFileStart(SettingsPath(), static_cast<qint64>(kSettingsBytes));
+    QString path = SettingsPath();
+    if (!ReadOnlyFolder().isEmpty() && CheckFile(path).State == FileState::Missing)
+        path = QDir(ReadOnlyFolder()).filePath(QStringLiteral("SaveData.Kumo"));
+    auto bytes = ReadPlainFile(path, static_cast<qint64>(kSettingsBytes), FolderOf(path));
     if (bytes && bytes.Value().size() == static_cast<qsizetype>(kSettingsBytes)) {
         Settings read = DecodeSettings(AsSpan(bytes.Value()));
         if (SettingsUsable(read)) settings = read;
@@ -103,25 +110,18 @@ Status SaveStore::SaveSettings(const Settings &settings) {
     return Replace(SettingsPath(), AsByteArray(EncodeSettings(settings)));
 }
 
+std::string SaveStore::SettingsNote() const {
+    const FileCheck check = CheckFile(SettingsPath(), Folder());
+    if (check.State != FileState::Unusable) return {};
+    return "SaveData.Kumo は使えません：" + check.Reason;
+}
+
 Status SaveStore::Replace(const QString &path, const QByteArray &bytes) {
-    if (!QDir().mkpath(folder_)) {
-        return Failure{"Dataフォルダを作れません（" +
-                       QDir::toNativeSeparators(folder_).toStdString() + "）"};
-    }
-    return ReplaceFile(path, bytes, *steps_);
-}
-
-QString ChooseDataFolder(const QString &programFolder, const QString &fallbackFolder) {
-    const QString beside = QDir(programFolder).filePath(QStringLiteral("Data"));
-    if (CanWriteIn(beside)) return beside;
-    return QDir(fallbackFolder).filePath(QStringLiteral("Data"));
-}
-
-QString DefaultDataFolder() {
-    const QString program = QCoreApplication::applicationDirPath();
-    const QString perUser = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    if (IsInstalledProgram(program)) return QDir(perUser).filePath(QStringLiteral("Data"));
-    return ChooseDataFolder(program, perUser);
+    if (!QDir().mkpath(Folder()))
+        return Failure{"Dataフォルダを作れません（" + ShownPath(Folder()) + "）"};
+    auto target = WritableTarget(path, Folder());
+    if (!target) return Failure{target.Reason()};
+    return ReplaceFile(target.Value(), bytes, *steps_);
 }
 
 }  // namespace tk

@@ -43,10 +43,72 @@ std::optional<std::string> FindScalarFault(const GameState &s) {
     return std::nullopt;
 }
 
+// The sizes the rules build on: the name pools (family 1..50, first 1..66), levels up to
+// 250, growth 0..4, five regular places, three individual-practice places, and a squad of at
+// least five so that the lineup can always be filled.
+inline constexpr int kFamilyNamePool = 50;
+inline constexpr int kFirstNamePool = 66;
+inline constexpr int kTopLevel = 250;
+inline constexpr int kTopGrowth = 4;
+inline constexpr int kRegularPlaces = 5;
+inline constexpr int kPracticePlaces = 3;
+inline constexpr int kSmallestSquad = 5;
+
 std::optional<std::string> FindPersonFault(const PlayerRecord &p, const std::string &name) {
-    if (!InRange(p.Order, 0, 5)) return Fault("選手の起用順が範囲外です", name + ".Order", p.Order);
-    if (!InRange(p.PracticeSlot, 0, 3)) {
+    if (!InRange(p.Order, 0, kRegularPlaces))
+        return Fault("選手の起用順が範囲外です", name + ".Order", p.Order);
+    if (!InRange(p.PracticeSlot, 0, kPracticePlaces)) {
         return Fault("選手の練習場所が範囲外です", name + ".PracticeSlot", p.PracticeSlot);
+    }
+    return std::nullopt;
+}
+
+// A player or candidate in his place: a name the pools hold (a blank one would count as an
+// empty place) and levels the rules can grow.
+std::optional<std::string> FindLevelsFault(const PlayerRecord &p, const std::string &name) {
+    if (!p.Occupied()) return std::nullopt;
+    if (!InRange(p.FamilyName, 1, kFamilyNamePool))
+        return Fault("選手の名前が正しくありません", name + ".FamilyName", p.FamilyName);
+    if (!InRange(p.FirstName, 1, kFirstNamePool))
+        return Fault("選手の名前が正しくありません", name + ".FirstName", p.FirstName);
+    if (p.Condition > kTopLevel) return Fault("調子が範囲外です", name + ".Condition", p.Condition);
+    for (std::size_t k = 0; k < p.Skill.size(); ++k) {
+        if (p.Skill[k] > kTopLevel) {
+            return Fault("能力が範囲外です", name + ".Skill[" + std::to_string(k) + "]",
+                         p.Skill[k]);
+        }
+    }
+    if (p.Growth > kTopGrowth) return Fault("成長が範囲外です", name + ".Growth", p.Growth);
+    return std::nullopt;
+}
+
+// Each regular place and each individual-practice place has one holder at most. The places
+// are looked up over every slot the rules use, so an empty slot must hold none.
+std::optional<std::string> FindPlaceFault(const GameState &s) {
+    int regulars[kRegularPlaces + 1] = {};
+    int practising[kPracticePlaces + 1] = {};
+    for (int i = 0; i < kSquadSlots; ++i) {
+        const PlayerRecord &p = s.Players[static_cast<std::size_t>(i)];
+        const std::string name = Indexed("Players", i);
+        if (p.Order != 0 && !p.Occupied())
+            return Fault("空いた枠にレギュラーの順番があります", name + ".Order", p.Order);
+        if (p.Order != 0 && ++regulars[p.Order] > 1)
+            return Fault("同じレギュラーの順番の選手が二人います", name + ".Order", p.Order);
+        if (p.Occupied() && p.PracticeSlot != 0 && ++practising[p.PracticeSlot] > 1) {
+            return Fault("同じ個人練習の枠に選手が二人います", name + ".PracticeSlot",
+                         p.PracticeSlot);
+        }
+    }
+    // A candidate is signed as he is: holding a place, he would take it twice.
+    for (int i = 0; i < kCandidateSlots; ++i) {
+        const PlayerRecord &c = s.Candidates[static_cast<std::size_t>(i)];
+        const std::string name = Indexed("Candidates", i);
+        if (c.Occupied() && c.Order != 0)
+            return Fault("候補の選手にレギュラーの順番があります", name + ".Order", c.Order);
+        if (c.Occupied() && c.PracticeSlot != 0) {
+            return Fault("候補の選手に個人練習の枠があります", name + ".PracticeSlot",
+                         c.PracticeSlot);
+        }
     }
     return std::nullopt;
 }
@@ -63,30 +125,46 @@ std::optional<std::string> FindSquadFault(const GameState &s) {
     }
     if (count > kSquadSlots) return Fault("選手が多すぎます", "PlayerCount", count);
     if (count < 1) return Fault("選手がいません", "PlayerCount", count);
+    if (count < kSmallestSquad) return Fault("選手が足りません", "PlayerCount", count);
     for (int i = 0; i < kPlayerSlots; ++i) {
-        if (auto f = FindPersonFault(s.Players[static_cast<std::size_t>(i)], Indexed("Players", i)))
-            return f;
+        const PlayerRecord &p = s.Players[static_cast<std::size_t>(i)];
+        if (auto f = FindPersonFault(p, Indexed("Players", i))) return f;
+        if (auto f = FindLevelsFault(p, Indexed("Players", i))) return f;
     }
     for (int i = 0; i < kCandidateSlots; ++i) {
-        if (auto f = FindPersonFault(s.Candidates[static_cast<std::size_t>(i)],
-                                     Indexed("Candidates", i)))
-            return f;
+        const PlayerRecord &c = s.Candidates[static_cast<std::size_t>(i)];
+        if (auto f = FindPersonFault(c, Indexed("Candidates", i))) return f;
+        if (auto f = FindLevelsFault(c, Indexed("Candidates", i))) return f;
     }
-    return std::nullopt;
+    return FindPlaceFault(s);
 }
 
-// Each role has at most one holder; the practice rules take the holder's ability.
+// Each role has at most one holder; the practice rules take the holder's ability, and coach
+// 0 stands for "no coach", so he holds none.
 std::optional<std::string> FindCoachFault(const GameState &s) {
     int holders[3] = {0, 0, 0};
     for (int i = 0; i < kCoachSlots; ++i) {
         const int hired = s.Coaches[static_cast<std::size_t>(i)].Hired;
         const std::string name = Indexed("Coaches", i) + ".Hired";
         if (!InRange(hired, 0, 2)) return Fault("コーチの契約が範囲外です", name, hired);
+        if (i == 0 && hired != kCoachFree) return Fault("コーチ0は雇えません", name, hired);
         if (hired != kCoachFree && ++holders[hired] > 1) {
             return Fault(hired == kCoachTeam ? "全体練習のコーチが二人います"
                                              : "個別練習のコーチが二人います",
                          name, hired);
         }
+    }
+    return std::nullopt;
+}
+
+// Names are shown on one line and joined into the slot summary: no line breaks or other
+// control characters.
+std::optional<std::string> FindNameFault(const std::string &text, const char *what,
+                                         const char *member) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F)
+            return Fault(what, std::string(member) + "[" + std::to_string(i) + "]", c);
     }
     return std::nullopt;
 }
@@ -156,6 +234,10 @@ bool IsMatchKind(int code) {
 
 std::optional<std::string> FindGameFault(const GameState &state) {
     if (state.TeamName.empty()) return std::nullopt;
+    if (auto f = FindNameFault(state.TeamName, "チーム名に使えない文字があります", "TeamName"))
+        return f;
+    if (auto f = FindNameFault(state.ManagerName, "監督名に使えない文字があります", "ManagerName"))
+        return f;
     if (auto f = FindScalarFault(state)) return f;
     if (auto f = FindSquadFault(state)) return f;
     if (auto f = FindCoachFault(state)) return f;

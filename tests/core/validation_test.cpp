@@ -35,7 +35,13 @@ TEST(GameFault, NewGameAndEdgeValuesPass) {
     s.Calendar[2][100] = {0, 200};  // a free entry's kind means nothing
     s.MatchKind(4800) = 99;
     s.Facilities[9] = {-5, -5};  // lot 9 is never used
-    s.Players[0].Growth = 200;   // only changes what is shown and how fast one grows
+    s.Players[0].Growth = 4;
+    s.Players[1].Condition = 250;
+    s.Players[2].Skill[5] = 250;
+    s.Players[3].FamilyName = 50;  // the last names of the pools
+    s.Players[3].FirstName = 66;
+    s.Players[5] = {};        // five players are enough for the lineup
+    s.Players[20].Order = 5;  // the spare slot is never looked up
     EXPECT_EQ(FindGameFault(s), std::nullopt);
 }
 

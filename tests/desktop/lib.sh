@@ -19,6 +19,15 @@
 #                                 screen, its introduction closed (ASCII names)
 #   tk_stop                       ends the game at once (kill), for a test that starts it again
 #   tk_fail MESSAGE               prints the report and fails the test
+#   tk_click_at NAME X Y          clicks widget NAME at X, Y from its top left corner
+#   tk_click_point X Y            clicks the screen at X, Y (logical pixels, see TK_SCALE)
+#   tk_type TEXT                  types TEXT into whatever has the focus (xdotool type)
+#   tk_text NAME                  the text of visible widget NAME (line breaks as spaces)
+#   tk_wait_text NAME PATTERN [SECONDS]  waits until the text of widget NAME matches PATTERN
+#   tk_wait_file PATH [SECONDS]   waits until a file exists
+#   tk_close_window TITLE         the close box of the visible window whose title matches
+#                                 TITLE (needs tk_setup's second argument, tk-close-window)
+#   tk_restart [env assignments]  after the game ended (or was killed), starts it again
 #
 # The report gives positions in Qt's logical pixels; with QT_SCALE_FACTOR set, set TK_SCALE
 # to the same factor so that the clicks land where the widgets are drawn.
@@ -37,6 +46,7 @@ tk_fail() {
 
 tk_setup() {
     local binary="$1"
+    TK_CLOSE_TOOL="${2:-}"
     [ -x "$binary" ] || tk_fail "no game binary at $binary"
     tk_private_home
     mkdir -p "$TK_DIR/bin"
@@ -112,7 +122,7 @@ tk_click() {
     line="$(tk_line widget "$1")" || true
     [ -n "$line" ] || tk_fail "no visible widget $1 to click"
     read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
-    tk_click_at $((x + w / 2)) $((y + h / 2))
+    tk_click_point $((x + w / 2)) $((y + h / 2))
 }
 
 tk_click_text() {
@@ -121,10 +131,10 @@ tk_click_text() {
         "$TK_REPORT" 2>/dev/null | head -n 1)" || true
     [ -n "$line" ] || tk_fail "no visible widget reading $1 to click"
     read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
-    tk_click_at $((x + w / 2)) $((y + h / 2))
+    tk_click_point $((x + w / 2)) $((y + h / 2))
 }
 
-tk_click_at() {
+tk_click_point() {
     local scale="${TK_SCALE:-1}"
     xdotool mousemove --sync $(($1 * scale)) $(($2 * scale)) click 1
 }
@@ -178,4 +188,61 @@ tk_wait_exit() {
         tries=$((tries - 1))
     done
     tk_fail "the game was still running $seconds s later"
+}
+
+tk_click_at() {
+    local line x y w h
+    line="$(tk_line widget "$1")" || true
+    [ -n "$line" ] || tk_fail "no visible widget $1 to click"
+    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    tk_click_point $((x + $2)) $((y + $3))
+}
+
+tk_type() {
+    xdotool type --delay 50 "$1"
+}
+
+tk_text() {
+    tk_line widget "$1" | sed -e 's/^.* text=//'
+}
+
+tk_wait_text() {
+    local name="$1" pattern="$2" seconds="${3:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        if tk_text "$name" | grep -Eq -- "$pattern"; then return 0; fi
+        kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended while waiting for $name"
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "widget $name does not read /$pattern/ after $seconds s (it reads: $(tk_text "$name"))"
+}
+
+tk_wait_file() {
+    local path="$1" seconds="${2:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        [ -e "$path" ] && return 0
+        kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended while waiting for $path"
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "no file $path after $seconds s"
+}
+
+tk_close_window() {
+    [ -x "${TK_CLOSE_TOOL:-}" ] || tk_fail "no tk-close-window given to tk_setup"
+    local id
+    id="$(xdotool search --onlyvisible --pid "$TK_PID" --name "$1" 2>/dev/null | head -n 1)"
+    [ -n "$id" ] || tk_fail "no visible window titled /$1/"
+    "$TK_CLOSE_TOOL" "$id" || tk_fail "could not ask window $id to close"
+}
+
+tk_restart() {
+    if [ -n "${TK_PID:-}" ]; then
+        kill -9 "$TK_PID" 2>/dev/null
+        wait "$TK_PID" 2>/dev/null
+        TK_PID=""
+    fi
+    tk_start "$@"
 }

@@ -9,6 +9,8 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <map>
+#include <optional>
 #include <ostream>
 #include <random>
 #include <string>
@@ -16,8 +18,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
+#include "core/state/record_codec.h"
 #include "core/state/save_store.h"
 #include "tests/storage/crash_records.h"
+#include "tests/storage/storage_support.h"
 
 extern char **environ;
 
@@ -82,30 +86,49 @@ class InterruptedSave : public ::testing::TestWithParam<BreakCase> {};
 
 TEST_P(InterruptedSave, SlotHoldsExactlyTheOldOrTheNewGame) {
     const BreakCase c = GetParam();
-    // Over an older save, and as the very first save of an empty slot.
+    // Over an older save with a backup and a recovery file, and as the very first save of an
+    // empty slot.
     for (const bool firstSave : {false, true}) {
         QTemporaryDir dir;
         const QString data = dir.filePath("Data");
         SaveStore good(data);
         const GameState oldGame = firstSave ? GameState{} : Games()[0];
+        const GameState oldBackup = Games()[1];
+        const GameState oldRecovery = Games()[2];
         if (!firstSave) {
+            ASSERT_TRUE(good.SaveGame(1, oldBackup).Ok());
             ASSERT_TRUE(good.SaveGame(1, oldGame).Ok());
+            ASSERT_TRUE(good.SaveRecovery(1, oldRecovery).Ok());
         }
 
         GameState newGame = Games()[3];
         const GameState inMemory = newGame;
         SaveStore broken(data, std::make_shared<BrokenSteps>(c));
         const Status saved = broken.SaveGame(1, newGame);
+        const Status recovered = broken.SaveRecovery(1, newGame);
 
         EXPECT_FALSE(saved.Ok()) << "a failed save was reported as done";
         EXPECT_FALSE(saved.Reason().empty());
+        EXPECT_FALSE(recovered.Ok()) << "a failed recovery write was reported as done";
         EXPECT_EQ(newGame, inMemory) << "the game in memory changed";
         auto loaded = good.LoadGame(1);
         ASSERT_TRUE(loaded.Ok()) << loaded.Reason();
         EXPECT_EQ(loaded.Value(), c.newGameLands ? newGame : oldGame);
+        // The backup is the one before or the game the save replaced; the recovery file is
+        // untouched unless its new copy landed.
+        auto backup = good.LoadBackup(1);
+        auto recovery = good.LoadRecovery(1);
+        EXPECT_EQ(backup.Ok(), !firstSave);
+        EXPECT_EQ(recovery.Ok(), !firstSave || c.newGameLands);
+        if (backup) {
+            EXPECT_TRUE(backup.Value() == oldBackup || backup.Value() == oldGame);
+        }
+        if (recovery) {
+            EXPECT_EQ(recovery.Value(), c.newGameLands ? newGame : oldRecovery);
+        }
         // Nothing is left beside the slot, and the next save goes through.
-        EXPECT_EQ(QDir(data).entryList(QDir::Files | QDir::Hidden).size(),
-                  firstSave && !c.newGameLands ? 0 : 1);
+        EXPECT_EQ(test::TemporaryFiles(data), QStringList());
+        EXPECT_EQ(QFile::exists(good.SlotPath(1)), !firstSave || c.newGameLands);
         ASSERT_TRUE(good.SaveGame(1, newGame).Ok());
         EXPECT_EQ(good.LoadGame(1).Value(), newGame);
     }
@@ -127,8 +150,43 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, InterruptedSave,
                              return std::string(info.param.name);
                          });
 
-// The saving program killed (SIGKILL) at random moments, a bounded number of times: each
-// time the slot loads, and it loads as exactly one of the games that were being saved.
+// Starts a helper process on a Data folder with its standard output on a pipe, waits for its
+// first byte, lets it run for a random moment of up to 30 ms and kills it (SIGKILL). Returns
+// the number of bytes it wrote before it died, or nothing when it did not run as it should.
+std::optional<int> RunAndKill(const char *helper, const std::string &folder, std::mt19937 &rng) {
+    int out[2];
+    if (pipe(out) != 0) return std::nullopt;
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
+    posix_spawn_file_actions_addclose(&actions, out[0]);
+    char *args[] = {const_cast<char *>(helper), const_cast<char *>(folder.c_str()), nullptr};
+    pid_t child = 0;
+    const bool spawned = posix_spawn(&child, helper, &actions, nullptr, args, environ) == 0;
+    posix_spawn_file_actions_destroy(&actions);
+    close(out[1]);
+    char byte = 0;
+    if (!spawned || read(out[0], &byte, 1) != 1) {
+        ADD_FAILURE() << helper << " did not start or wrote nothing";
+        close(out[0]);
+        return std::nullopt;
+    }
+    usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(rng));
+    kill(child, SIGKILL);
+    int status = 0;
+    const bool killed = waitpid(child, &status, 0) == child && WIFSIGNALED(status);
+    int bytes = 1;
+    for (ssize_t n; (n = read(out[0], &byte, 1)) > 0;) bytes += static_cast<int>(n);
+    close(out[0]);
+    if (!killed) {
+        ADD_FAILURE() << helper << " stopped by itself";
+        return std::nullopt;
+    }
+    return bytes;
+}
+
+// The saving program killed at random moments, a bounded number of times: each time the slot
+// loads, and it loads as exactly one of the games that were being saved.
 TEST(KilledSave, SlotLoadsAsOneOfTheSavedGames) {
     constexpr int kKills = 40;
     QTemporaryDir dir;
@@ -138,30 +196,8 @@ TEST(KilledSave, SlotLoadsAsOneOfTheSavedGames) {
 
     std::mt19937 rng(4242);  // the moments of the kills
     std::vector<int> seen(Games().size(), 0);
-    const std::string folder = data.toStdString();
     for (int round = 0; round < kKills; ++round) {
-        int out[2];
-        ASSERT_EQ(pipe(out), 0);
-        posix_spawn_file_actions_t actions;
-        posix_spawn_file_actions_init(&actions);
-        posix_spawn_file_actions_adddup2(&actions, out[1], STDOUT_FILENO);
-        posix_spawn_file_actions_addclose(&actions, out[0]);
-        char *args[] = {const_cast<char *>(TK_SAVE_LOOP_HELPER), const_cast<char *>(folder.c_str()),
-                        nullptr};
-        pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, TK_SAVE_LOOP_HELPER, &actions, nullptr, args, environ), 0);
-        posix_spawn_file_actions_destroy(&actions);
-        close(out[1]);
-        char ready = 0;
-        ASSERT_EQ(read(out[0], &ready, 1), 1) << "the helper saved nothing";
-        close(out[0]);
-        // Somewhere within the next few saves.
-        usleep(std::uniform_int_distribution<useconds_t>(0, 30000)(rng));
-        kill(child, SIGKILL);
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        ASSERT_TRUE(WIFSIGNALED(status)) << "the helper stopped by itself";
-
+        ASSERT_TRUE(RunAndKill(TK_SAVE_LOOP_HELPER, data.toStdString(), rng));
         auto loaded = store.LoadGame(0);
         ASSERT_TRUE(loaded.Ok()) << "kill " << round << ": " << loaded.Reason();
         const auto match = std::find(Games().begin(), Games().end(), loaded.Value());
@@ -171,9 +207,62 @@ TEST(KilledSave, SlotLoadsAsOneOfTheSavedGames) {
     int distinct = 0;
     for (const int n : seen) distinct += n > 0;
     // A kill between writing and renaming leaves the temporary file behind; it is never read.
-    const auto leftovers = QDir(data).entryList(QDir::Files | QDir::Hidden).size() - 1;
+    const auto leftovers = test::TemporaryFiles(data).size();
     std::cout << "[ kills ] " << kKills << " kills, slot held " << distinct << " different games, "
               << leftovers << " temporary files left\n";
+}
+
+// The fingerprint of a record, to find it among the weeks of the crash-test game.
+std::uint64_t Fingerprint(const GameState &s) {
+    const Bytes bytes = EncodeGameState(s).Value();
+    return sim::Fnv1a(bytes.data(), bytes.size());
+}
+
+// The game played week by week, killed at random moments: the slot and its recovery file
+// each load as exactly one of the finished weeks (never a half-played one), the newer of the
+// two is at most the week being played behind, and the title screen offers the recovery file
+// exactly when it is the newer one.
+TEST(KilledGame, LosesAtMostTheWeekBeingPlayed) {
+    constexpr int kKills = 40;
+    std::map<std::uint64_t, int> weekOf{{Fingerprint(GameState{}), 0}};
+    int weeks = 0;  // the whole calendar: far more than a kill lets the helper play
+    for (auto game = test::CrashTestGame(); game->PlayOneWeek() == WeekOutcome::Next;)
+        weekOf.emplace(Fingerprint(game->State()), ++weeks);
+    const auto finished = [&](const GameState &s) {
+        const auto found = weekOf.find(Fingerprint(s));
+        return found == weekOf.end() ? -1 : found->second;
+    };
+
+    std::mt19937 rng(777);
+    int offered = 0, longest = 0;
+    for (int round = 0; round < kKills; ++round) {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("Data");
+        const auto done = RunAndKill(TK_WEEK_LOOP_HELPER, data.toStdString(), rng);
+        ASSERT_TRUE(done);
+        ASSERT_LT(*done, weeks);
+        SaveStore store(data);
+        auto slot = store.LoadGame(0);
+        ASSERT_TRUE(slot.Ok()) << "kill " << round << ": " << slot.Reason();
+        const int slotWeek = finished(slot.Value());
+        ASSERT_GE(slotWeek, 0) << "kill " << round << ": the slot holds no finished week";
+        EXPECT_EQ(slotWeek % test::kWeeksBetweenSaves, 0);
+        int recoveryWeek = -1;
+        if (QFile::exists(store.SidePath(0, kRecoverySuffix))) {
+            auto recovery = store.LoadRecovery(0);
+            ASSERT_TRUE(recovery.Ok()) << "kill " << round << ": " << recovery.Reason();
+            recoveryWeek = finished(recovery.Value());
+            ASSERT_GE(recoveryWeek, 0) << "kill " << round << ": a half-played week";
+        }
+        const int newest = std::max(slotWeek, recoveryWeek);
+        EXPECT_TRUE(newest == *done || newest == *done + 1)
+            << "kill " << round << ": " << *done << " weeks done, newest file holds " << newest;
+        EXPECT_EQ(store.InspectSlot(0).RecoveryOffered, recoveryWeek > slotWeek) << round;
+        offered += recoveryWeek > slotWeek;
+        longest = std::max(longest, *done);
+    }
+    std::cout << "[ kills ] " << kKills << " kills, up to " << longest << " weeks played, "
+              << offered << " times the recovery file was the newer\n";
 }
 
 }  // namespace

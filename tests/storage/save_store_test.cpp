@@ -8,6 +8,7 @@
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
 #include "core/state/save_store.h"
+#include "tests/storage/storage_support.h"
 #include "tests/support/record_fill.h"
 #include "tests/support/scripted_ui.h"
 
@@ -35,14 +36,25 @@ GameState DistinctPlayable() {
     s.TeamCourtsNight = 2;
     s.TeamCourtsRain = 3;
     s.TeamCourtsDay = 4;
+    // Names from the pools, levels up to 250, growth up to 4, one holder per place.
+    auto inRange = [](PlayerRecord &p, int i) {
+        p.FamilyName = static_cast<std::uint8_t>(i % 50 + 1);
+        p.FirstName = static_cast<std::uint8_t>(i % 66 + 1);
+        p.Condition = static_cast<std::uint8_t>(p.Condition % 251);
+        for (auto &v : p.Skill) v = static_cast<std::uint8_t>(v % 251);
+        p.Growth = static_cast<std::uint8_t>(p.Growth % 5);
+    };
     for (int i = 0; i < kPlayerSlots; ++i) {
-        s.Players[i].FamilyName = i < 17 ? static_cast<std::uint8_t>(i + 1) : 0;
-        s.Players[i].Order = static_cast<std::uint8_t>(i % 6);
-        s.Players[i].PracticeSlot = static_cast<std::uint8_t>(i % 4);
+        PlayerRecord &p = s.Players[i];
+        inRange(p, i);
+        if (i >= 17) p.FamilyName = 0;
+        p.Order = static_cast<std::uint8_t>(i < 5 ? i + 1 : 0);
+        p.PracticeSlot = static_cast<std::uint8_t>(i >= 8 && i < 11 ? i - 7 : i % 4 * (i >= 17));
     }
     for (int i = 0; i < kCandidateSlots; ++i) {
+        inRange(s.Candidates[i], i + 7);
         s.Candidates[i].Order = 0;
-        s.Candidates[i].PracticeSlot = static_cast<std::uint8_t>(i % 4);
+        s.Candidates[i].PracticeSlot = 0;
     }
     for (int i = 0; i < kCoachSlots; ++i) s.Coaches[i].Hired = i == 4 ? 1 : (i == 8 ? 2 : 0);
     for (int lot = 0; lot < kLots; ++lot) {
@@ -216,7 +228,7 @@ TEST_F(SaveStoreTest, FailedWriteKeepsTheOldFileAtEveryStep) {
         EXPECT_EQ(ReadBytes(good.SlotPath(3)), game) << step;
         EXPECT_EQ(ReadBytes(good.SettingsPath()), settings) << step;
         // No temporary file is left behind.
-        EXPECT_EQ(QDir(Data()).entryList(QDir::Files).size(), 2) << step;
+        EXPECT_EQ(test::TemporaryFiles(Data()), QStringList()) << step;
     }
 }
 

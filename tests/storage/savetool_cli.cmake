@@ -1,17 +1,21 @@
-# The save tool from the command line: export, import, export again gives the same JSON;
-# bad input ends with a non-zero exit. Run as: cmake -DTOOL=<tk-savetool> -DWORK=<dir> -P ...
+# The save tool from the command line: export, import, export again gives the same JSON; a
+# slot's backup and recovery file go the same way; bad input (pipes, devices, folders, huge
+# files) ends with a non-zero exit or is read only as far as a record goes, never hanging.
+# Run as: cmake -DTOOL=<tk-savetool> -DWORK=<dir> -P ...
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
 file(TOUCH "${WORK}/empty.Kumo")
 
 function(run expected_failure)
-  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
+  execute_process(COMMAND ${ARGN} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err
+                  TIMEOUT 20)
   if(expected_failure AND rc EQUAL 0)
     message(FATAL_ERROR "expected a failure: ${ARGN}")
   elseif(NOT expected_failure AND NOT rc EQUAL 0)
     message(FATAL_ERROR "failed (${rc}): ${ARGN}\n${err}")
   endif()
   set(out "${out}" PARENT_SCOPE)
+  set(err "${err}" PARENT_SCOPE)
 endfunction()
 
 run(FALSE "${TOOL}" --help)
@@ -44,3 +48,31 @@ run(TRUE "${TOOL}" import "${WORK}/broken.json" "${WORK}/Save1.Kumo")
 if(EXISTS "${WORK}/Save1.Kumo")
   message(FATAL_ERROR "a refused import wrote its file")
 endif()
+
+# A backup and a recovery file hold a slot's record: they export and import like the slot.
+file(COPY_FILE "${WORK}/Save0.Kumo" "${WORK}/Save0.Kumo.bak")
+run(FALSE "${TOOL}" export "${WORK}/Save0.Kumo.bak")
+if(NOT out STREQUAL first)
+  message(FATAL_ERROR "a backup exports differently from its slot")
+endif()
+run(FALSE "${TOOL}" import "${WORK}/first.json" "${WORK}/Save0.Kumo.resume")
+file(SHA256 "${WORK}/Save0.Kumo" slot_hash)
+file(SHA256 "${WORK}/Save0.Kumo.resume" resume_hash)
+if(NOT slot_hash STREQUAL resume_hash)
+  message(FATAL_ERROR "an imported recovery file differs from its slot")
+endif()
+
+# Nothing but plain files, and never more than a record's worth of bytes.
+execute_process(COMMAND mkfifo "${WORK}/pipe.Kumo")
+run(TRUE "${TOOL}" export "${WORK}/pipe.Kumo")
+run(TRUE "${TOOL}" export /dev/zero)
+run(TRUE "${TOOL}" export "${WORK}")
+run(TRUE "${TOOL}" import "${WORK}/first.json" "${WORK}/pipe.Kumo")
+run(TRUE "${TOOL}" import "${WORK}/first.json" /dev/null)
+run(TRUE "${TOOL}" import "${WORK}/pipe.Kumo" "${WORK}/Save2.Kumo")
+execute_process(COMMAND truncate -s 3G "${WORK}/huge.Kumo")
+run(FALSE "${TOOL}" export "${WORK}/huge.Kumo")
+if(NOT err MATCHES "only the first 161355")
+  message(FATAL_ERROR "a 3 GB file was not read only as far as a record goes:\n${err}")
+endif()
+file(REMOVE "${WORK}/huge.Kumo" "${WORK}/pipe.Kumo")

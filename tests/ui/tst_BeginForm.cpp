@@ -1,5 +1,9 @@
-// The title and new-game screens: slot summaries, erasing, a damaged slot, a new game.
+// The title and new-game screens: slot summaries, erasing, a damaged slot and its backup, a
+// recovery file, files that cannot be used, quitting, a new game.
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QKeyEvent>
 #include <QLabel>
@@ -8,6 +12,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
+#include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/modal_helper.h"
@@ -29,6 +34,13 @@ void SaveAGame(const QString &folder, int slot, const std::string &team) {
     StartNewGame(t.game, team, "監督");
     SaveStore store(folder);
     QVERIFY(store.SaveGame(slot, t.state).Ok());
+}
+
+// Slot `slot` of `folder` made unreadable: a file that no record fits.
+void Damage(const QString &folder, int slot) {
+    QFile damaged(folder + QStringLiteral("/Save%1.Kumo").arg(slot));
+    QVERIFY(damaged.open(QIODevice::WriteOnly));
+    damaged.write(QByteArray(40000, '\x7f'));
 }
 
 // Types text the way an input method commits it.
@@ -58,10 +70,7 @@ private slots:
     void showsEmptyUsedAndDamagedSlots() {
         QTemporaryDir dir;
         SaveAGame(dir.path(), 1, "テニス部");
-        QFile damaged(dir.path() + QStringLiteral("/Save2.Kumo"));
-        QVERIFY(damaged.open(QIODevice::WriteOnly));
-        damaged.write(QByteArray(40000, '\x7f'));
-        damaged.close();
+        Damage(dir.path(), 2);
 
         GameApp app(dir.path(), 1);
         app.ShowTitle();
@@ -111,6 +120,126 @@ private slots:
         qobject_cast<BeginForm *>(title)->QuitButton()->click();
         QVERIFY(quit);
         QCOMPARE(QFile(dir.path() + QStringLiteral("/SaveData.Kumo")).size(), 700);
+    }
+
+    void quitAsksWhenTheSettingsCannotBeWritten() {
+        QTemporaryDir dir;
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/SaveData.Kumo")));
+        int quits = 0;
+        connect(&app, &GameApp::quitRequested, this, [&] { ++quits; });
+        for (const QString answer : {QStringLiteral("いいえ"), QStringLiteral("はい")}) {
+            QString asked;
+            ModalAnswerer ask([&](QWidget *modal) {
+                asked = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();
+                ClickButton(modal, answer);
+            });
+            title->QuitButton()->click();
+            QVERIFY(ask.Acted());
+            QVERIFY2(asked.startsWith(QStringLiteral("設定を保存できませんでした。\n")) &&
+                         asked.contains(QStringLiteral("フォルダです")) &&
+                         asked.endsWith(QStringLiteral("\nこのまま終了しますか？")),
+                     qPrintable(asked));
+            QCOMPARE(quits, answer == QStringLiteral("はい") ? 1 : 0);
+            QVERIFY(title->isVisible());
+        }
+    }
+
+    // A game left without closing: its recovery file is offered, and whichever file the
+    // player takes, both stay as they were.
+    void recoveryFileIsOffered_data() {
+        QTest::addColumn<bool>("fromRecovery");
+        QTest::newRow("the last finished week") << true;
+        QTest::newRow("the last save") << false;
+    }
+    void recoveryFileIsOffered() {
+        QFETCH(bool, fromRecovery);
+        QTemporaryDir dir;
+        TestGame t(7);
+        StartNewGame(t.game, "続きのチーム", "監督");
+        const GameState saved = t.state;
+        GameState later = saved;
+        later.WeekCount = 20;
+        later.Money = 1234;
+        SaveStore store(dir.path());
+        QVERIFY(store.SaveGame(1, saved).Ok());
+        QVERIFY(store.SaveRecovery(1, later).Ok());
+
+        GameApp app(dir.path(), 1);
+        app.SetMainScreenFactory([](GameApp &) { return new QWidget; });
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QCOMPARE(
+            title->Prev(1)->text(),
+            QStringLiteral("続きのチーム\n1年目4月1週\n資金3000万円\n（前回の続きがあります）"));
+        QString asked;
+        ModalAnswerer ask([&](QWidget *modal) {
+            asked = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();
+            if (!fromRecovery) AnswerNextModal(ModalAnswerer::Click(QStringLiteral("はい")));
+            ClickButton(modal, fromRecovery ? QStringLiteral("はい") : QStringLiteral("いいえ"));
+        });
+        title->SaveData(1)->click();
+        QVERIFY(ask.Acted());
+        QCOMPARE(asked, QStringLiteral("前回は正しく終了しませんでした。\n%1　資金1234万円\n"
+                                       "最後に終わった週から続けますか？")
+                            .arg(QString::fromStdString(DateText(20))));
+        QVERIFY(app.MainScreen());
+        QVERIFY(app.State() == (fromRecovery ? later : saved));
+        QVERIFY(store.LoadGame(1).Value() == saved);
+        QVERIFY(store.LoadRecovery(1).Value() == later);
+    }
+
+    void damagedSlotIsRestoredInTwoClicks() {
+        QTemporaryDir dir;
+        SaveAGame(dir.path(), 2, "前のチーム");
+        SaveAGame(dir.path(), 2, "後のチーム");
+        Damage(dir.path(), 2);
+
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QCOMPARE(title->Prev(2)->text(),
+                 QStringLiteral(
+                     "データが壊れています\nバックアップ：前のチーム\n1年目4月1週\n資金3000万円"));
+        QVERIFY(title->Restore(2)->isVisible());
+        QVERIFY(!title->Restore(1)->isVisible());
+        QCOMPARE(title->Restore(2)->text(), QStringLiteral("バックアップから復元"));
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        title->Restore(2)->click();
+        QVERIFY(yes.Acted());
+        QCOMPARE(title->Prev(2)->text(), QStringLiteral("前のチーム\n1年目4月1週\n資金3000万円"));
+        QVERIFY(!title->Restore(2)->isVisible());
+    }
+
+    void unusableFilesAndTheSavesFolderAreNamed() {
+        QTemporaryDir dir;
+        QVERIFY(mkfifo(QFile::encodeName(dir.path() + QStringLiteral("/Save3.Kumo")).constData(),
+                       0600) == 0);
+        QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.path() + "/Save0.Kumo.resume"));
+        GameApp app(DataLocation{dir.path(), QString(), "保存先が変わりました"}, 1);
+        ModalAnswerer told([](QWidget *modal) {
+            QCOMPARE(modal->findChild<QLabel *>()->text(), QStringLiteral("保存先が変わりました"));
+            ClickButton(modal, QStringLiteral("閉じる"));
+        });
+        app.ShowTitle();
+        QVERIFY(QTest::qWaitFor([&] { return told.Acted(); }, 5000));
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        const QString notes = title->FileNotes()->text();
+        QVERIFY(title->FileNotes()->isVisible());
+        QVERIFY2(notes.contains(QStringLiteral("Save3.Kumo は使えません：名前付きパイプです")) &&
+                     notes.contains(QStringLiteral("Save0.Kumo.resume は使えないため無視します")) &&
+                     notes.contains(QStringLiteral("セーブの保存先：") + dir.path()),
+                 qPrintable(notes));
+        QCOMPARE(title->Prev(3)->text(), QStringLiteral("\nデータが壊れています"));
+        QCOMPARE(title->Prev(0)->text(), QStringLiteral("\n新しく始める"));
+        // Told once: showing the title again says nothing more.
+        ModalAnswerer again(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        app.ShowTitle();
+        QCoreApplication::processEvents();
+        QCoreApplication::processEvents();
+        QVERIFY(!again.Acted());
     }
 
     void newGameChecksNamesThenOpensTheMainScreen() {

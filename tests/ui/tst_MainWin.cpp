@@ -171,6 +171,46 @@ private slots:
         QFile::remove(s.dir.path());
     }
 
+    void recoveryFileAfterEveryWeekIsGoneOnClosing() {
+        Session s;
+        const QString recovery = s.app.Store().SidePath(0, kRecoverySuffix);
+        QVERIFY(!QFile::exists(recovery));
+        QCOMPARE(s.PlayPracticeWeek(), 1);
+        QVERIFY(s.app.Store().LoadRecovery(0).Value() == s.app.State());
+        // A won round with another to follow the same day is written before that round.
+        s.app.State().Money += 7;
+        s.app.Ui().PlayNextRound(s.app.CurrentGame());
+        QVERIFY(s.app.Store().LoadRecovery(0).Value() == s.app.State());
+
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        QVERIFY(s.main->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(!QFile::exists(recovery));
+        QVERIFY(s.app.Store().LoadGame(0).Value() == s.app.State());
+    }
+
+    void failedRecoveryWriteIsToldOnceAndTheGameGoesOn() {
+        Session s;
+        QVERIFY(QDir().mkpath(s.app.Store().SidePath(0, kRecoverySuffix)));
+        QString told;
+        ModalAnswerer notice([&](QWidget *modal) {
+            told = modal->findChild<QLabel *>()->text();
+            ClickButton(modal, QStringLiteral("閉じる"));
+        });
+        QCOMPARE(s.PlayPracticeWeek(), 1);
+        QVERIFY(notice.Acted());
+        QVERIFY2(told.startsWith(QStringLiteral("データ1の復旧用ファイルを書けませんでした。")),
+                 qPrintable(told));
+        {
+            ModalAnswerer quiet(ModalAnswerer::Click(QStringLiteral("閉じる")));
+            QCOMPARE(s.PlayPracticeWeek(), 1);
+            QVERIFY(!quiet.Acted());
+        }
+        ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+        QVERIFY(s.main->close());
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
     void eraseSavesTheSlotAsEmpty() {
         Session s;
         ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));

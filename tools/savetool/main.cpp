@@ -1,6 +1,5 @@
 // tk-savetool: a save file or the settings file to JSON and back.
 #include <QByteArray>
-#include <QFile>
 #include <QString>
 
 #include <cstdio>
@@ -9,6 +8,8 @@
 #include <vector>
 
 #include "core/state/atomic_file.h"
+#include "core/state/file_checks.h"
+#include "core/state/record_codec.h"
 #include "tools/savetool/save_json.h"
 
 namespace {
@@ -18,9 +19,13 @@ constexpr const char *kUsage =
     "  tk-savetool export <file> [--settings] > out.json\n"
     "  tk-savetool import <in.json> <file> [--settings]\n"
     "\n"
-    "export writes every member of a save file (Save0.Kumo..Save3.Kumo) as JSON on\n"
-    "standard output; with --settings the file is the settings file (SaveData.Kumo).\n"
-    "import writes the file back from such JSON, replacing <file> whole.\n"
+    "export writes every member of a save file (Save0.Kumo..Save3.Kumo, or a slot's\n"
+    "backup Save0.Kumo.bak or recovery file Save0.Kumo.resume, which hold the same record)\n"
+    "as JSON on standard output; with --settings the file is the settings file\n"
+    "(SaveData.Kumo). Only plain files are read (no pipes, devices or folders), and no more\n"
+    "than the longest record.\n"
+    "import writes the file back from such JSON, replacing <file> whole; a <file> that\n"
+    "exists must be a plain file.\n"
     "Texts are UTF-8 strings. \"TeamNameCp932\"/\"ManagerNameCp932\" (hex), when present,\n"
     "give the stored bytes of a text and win over the string. Bytes after the end of\n"
     "the record are not exported. Notes about the file go to standard error.\n";
@@ -30,13 +35,27 @@ int Fail(const std::string &message) {
     return 1;
 }
 
-bool ReadAll(const QString &path, QByteArray &bytes, std::string &error) {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        error = "cannot read " + path.toStdString() + ": " + file.errorString().toStdString();
+// The longest JSON an export writes is well under a megabyte; anything far longer is not one.
+constexpr qint64 kMaxJsonBytes = 16 << 20;
+
+// At most maxBytes of a plain file. A missing file, or one that holds more than maxBytes when
+// refuseLonger is set, is an error; otherwise fileSize tells how much was left unread.
+bool ReadStart(const QString &path, qint64 maxBytes, bool refuseLonger, QByteArray &bytes,
+               qint64 &fileSize, std::string &error) {
+    if (tk::CheckFile(path).State == tk::FileState::Missing) {
+        error = "cannot read " + path.toStdString() + ": no such file";
         return false;
     }
-    bytes = file.readAll();
+    auto read = tk::ReadPlainFile(path, maxBytes, QString(), &fileSize);
+    if (!read) {
+        error = read.Reason();
+        return false;
+    }
+    if (refuseLonger && fileSize > maxBytes) {
+        error = path.toStdString() + " is too large (" + std::to_string(fileSize) + " bytes)";
+        return false;
+    }
+    bytes = std::move(read.Value());
     return true;
 }
 
@@ -46,8 +65,10 @@ void PrintNotes(const std::vector<std::string> &notes) {
 
 int Export(const QString &path, bool settings) {
     QByteArray bytes;
+    qint64 size = 0;
     std::string error;
-    if (!ReadAll(path, bytes, error)) return Fail(error);
+    const auto longest = static_cast<qint64>(tk::kMaxGameStateBytes);
+    if (!ReadStart(path, longest, false, bytes, size, error)) return Fail(error);
     const std::span<const std::uint8_t> span(
         reinterpret_cast<const std::uint8_t *>(bytes.constData()),
         static_cast<std::size_t>(bytes.size()));
@@ -55,21 +76,28 @@ int Export(const QString &path, bool settings) {
     std::fwrite(converted.Json.data(), 1, converted.Json.size(), stdout);
     if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("cannot write the JSON");
     PrintNotes(converted.Notes);
+    if (size > bytes.size()) {
+        PrintNotes({"the file holds " + std::to_string(size) + " bytes; only the first " +
+                    std::to_string(bytes.size()) + " (the longest record) were read"});
+    }
     return 0;
 }
 
 int Import(const QString &jsonPath, const QString &path, bool settings) {
     QByteArray json;
+    qint64 size = 0;
     std::string error;
-    if (!ReadAll(jsonPath, json, error)) return Fail(error);
+    if (!ReadStart(jsonPath, kMaxJsonBytes, true, json, size, error)) return Fail(error);
     const std::string_view text(json.constData(), static_cast<std::size_t>(json.size()));
     auto converted = settings ? tk::ImportSettings(text) : tk::ImportGame(text);
     if (!converted) return Fail(jsonPath.toStdString() + ": " + converted.Reason());
     const tk::Bytes &file = converted.Value().File;
     const QByteArray out(reinterpret_cast<const char *>(file.data()),
                          static_cast<qsizetype>(file.size()));
+    auto target = tk::WritableTarget(path);
+    if (!target) return Fail(target.Reason());
     tk::FileSteps steps;
-    const tk::Status written = tk::ReplaceFile(path, out, steps);
+    const tk::Status written = tk::ReplaceFile(target.Value(), out, steps);
     if (!written) return Fail(written.Reason());
     PrintNotes(converted.Value().Notes);
     return 0;

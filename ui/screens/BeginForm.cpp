@@ -2,6 +2,7 @@
 #include "ui/screens/BeginForm.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -60,15 +61,27 @@ BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app)
         prev->setAlignment(Qt::AlignCenter);
         auto *erase = new QPushButton(QStringLiteral("データ%1を消す").arg(n + 1));
         erase->setObjectName(QStringLiteral("EraseDatas%1").arg(n));
+        auto *restore = new QPushButton(QStringLiteral("バックアップから復元"));
+        restore->setObjectName(QStringLiteral("Restore%1").arg(n));
+        restore->hide();
         slotGrid->addWidget(open, 1, n);
         slotGrid->addWidget(prev, 2, n);
+        slotGrid->addWidget(restore, 3, n);
         eraseRow->addWidget(erase);
         saveData_[static_cast<std::size_t>(n)] = open;
         prev_[static_cast<std::size_t>(n)] = prev;
         erase_[static_cast<std::size_t>(n)] = erase;
+        restore_[static_cast<std::size_t>(n)] = restore;
         connect(open, &QPushButton::clicked, this, [this, n] { OpenSlot(n); });
         connect(erase, &QPushButton::clicked, this, [this, n] { EraseSlot(n); });
+        connect(restore, &QPushButton::clicked, this, [this, n] { RestoreSlot(n); });
     }
+    notes_ = new QLabel;
+    notes_->setObjectName(QStringLiteral("FileNotes"));
+    notes_->setWordWrap(true);
+    notes_->setTextFormat(Qt::PlainText);
+    notes_->setStyleSheet(QStringLiteral("color: #A00000;"));
+    notes_->hide();
 
     settings_ = new QPushButton(QStringLiteral("ゲーム設定"));
     settings_->setObjectName(QStringLiteral("Command2"));
@@ -85,6 +98,7 @@ BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app)
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(title);
     layout->addLayout(slotGrid);
+    layout->addWidget(notes_);
     layout->addSpacing(12);
     layout->addWidget(Heading(QStringLiteral("～データを消す～")));
     layout->addLayout(eraseRow);
@@ -105,26 +119,51 @@ void BeginForm::Refresh() {
         settingsLoaded_ = true;
     }
     app_.GameSettings().Version = kSettingsVersion;
+    QStringList notes;
     for (int n = 0; n < 4; ++n) {
         const SlotInfo info = app_.Store().InspectSlot(n);
-        state_[static_cast<std::size_t>(n)] = static_cast<int>(info.State);
         prev_[static_cast<std::size_t>(n)]->setText(Shown(info.Summary));
         prev_[static_cast<std::size_t>(n)]->setToolTip(QString::fromStdString(info.Reason));
+        restore_[static_cast<std::size_t>(n)]->setVisible(info.CanRestore());
+        for (const std::string &note : info.Notes) notes << QString::fromStdString(note);
     }
+    if (const std::string note = app_.Store().SettingsNote(); !note.empty())
+        notes << QString::fromStdString(note);
+    if (!app_.Store().Location().Notice.empty())
+        notes << QStringLiteral("セーブの保存先：") +
+                     QDir::toNativeSeparators(app_.Store().Folder());
+    notes_->setText(notes.join(QLatin1Char('\n')));
+    notes_->setVisible(!notes.isEmpty());
 }
 
 void BeginForm::OpenSlot(int slot) {
     app_.GameSettings().CurrentSlot = static_cast<std::uint8_t>(slot);
-    const auto state = static_cast<SlotState>(state_[static_cast<std::size_t>(slot)]);
-    if (state == SlotState::Damaged) {
-        const SlotInfo info = app_.Store().InspectSlot(slot);
-        ShowNotice(QStringLiteral("データ%1は壊れているため読み込めません。\r%2")
-                       .arg(slot + 1)
-                       .arg(QString::fromStdString(info.Reason)),
-                   QString(), 12, this);
+    const SlotInfo info = app_.Store().InspectSlot(slot);
+    if (info.RecoveryOffered) {
+        // Either answer keeps both files until the game is next closed normally.
+        const QString question = QStringLiteral(
+                                     "前回は正しく終了しませんでした。\r%1　%2\r"
+                                     "最後に終わった週から続けますか？")
+                                     .arg(QString::fromStdString(info.Recovery.Date),
+                                          QString::fromStdString(info.Recovery.Funds));
+        if (AskQuestion(question, QString(), 12, this)) {
+            if (app_.ContinueGame(true))
+                hide();
+            else
+                Refresh();
+            return;
+        }
+    }
+    if (info.State == SlotState::Damaged) {
+        QString message = QStringLiteral("データ%1は壊れているため読み込めません。\r%2")
+                              .arg(slot + 1)
+                              .arg(QString::fromStdString(info.Reason));
+        if (info.CanRestore())
+            message += QStringLiteral("\r「バックアップから復元」で前の保存に戻せます。");
+        ShowNotice(message, QString(), 12, this);
         return;
     }
-    if (state == SlotState::Occupied) {
+    if (info.State == SlotState::Occupied) {
         if (!AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12, this)) return;
         if (app_.ContinueGame())
             hide();
@@ -143,6 +182,26 @@ void BeginForm::EraseSlot(int slot) {
         ShowNotice(QStringLiteral("データ%1を消せませんでした。\r%2")
                        .arg(slot + 1)
                        .arg(QString::fromStdString(erased.Reason())),
+                   QString(), 12, this);
+    }
+    Refresh();
+}
+
+void BeginForm::RestoreSlot(int slot) {
+    const SlotInfo info = app_.Store().InspectSlot(slot);
+    if (!info.CanRestore()) {
+        Refresh();
+        return;
+    }
+    const QString question = QStringLiteral("データ%1をバックアップから復元しますか？\r%2")
+                                 .arg(slot + 1)
+                                 .arg(QString::fromStdString(info.Backup.Summary));
+    if (!AskQuestion(question, QString(), 12, this)) return;
+    const Status restored = app_.Store().RestoreBackup(slot);
+    if (!restored) {
+        ShowNotice(QStringLiteral("データ%1を復元できませんでした。\r%2")
+                       .arg(slot + 1)
+                       .arg(QString::fromStdString(restored.Reason())),
                    QString(), 12, this);
     }
     Refresh();

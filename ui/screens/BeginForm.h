@@ -24,6 +24,11 @@ public:
     QPushButton *SaveData(int slot) const { return saveData_[static_cast<std::size_t>(slot)]; }
     QPushButton *EraseDatas(int slot) const { return erase_[static_cast<std::size_t>(slot)]; }
     QLabel *Prev(int slot) const { return prev_[static_cast<std::size_t>(slot)]; }
+    // "バックアップから復元": shown for a damaged slot with a usable backup.
+    QPushButton *Restore(int slot) const { return restore_[static_cast<std::size_t>(slot)]; }
+    // Files that cannot be used, with the reason, and where the saves go when not beside the
+    // program; hidden when there is nothing to say.
+    QLabel *FileNotes() const { return notes_; }
     QPushButton *SettingsButton() const { return settings_; }
     QPushButton *QuitButton() const { return quit_; }
 
@@ -33,13 +38,15 @@ protected:
 private:
     void OpenSlot(int slot);
     void EraseSlot(int slot);
+    void RestoreSlot(int slot);
     void OpenSettings();
 
     GameApp &app_;
     std::array<QPushButton *, 4> saveData_{};
     std::array<QPushButton *, 4> erase_{};
     std::array<QLabel *, 4> prev_{};
-    std::array<int, 4> state_{};  // SlotState of each slot as last read
+    std::array<QPushButton *, 4> restore_{};
+    QLabel *notes_ = nullptr;
     bool settingsLoaded_ = false;
     QPushButton *settings_ = nullptr;
     QPushButton *quit_ = nullptr;

@@ -1,6 +1,7 @@
 // Moving between the title, new-game and main screens, and saving with the player told.
 #include "ui/shell/game_app.h"
 
+#include <QTimer>
 #include <QWidget>
 
 #include "core/rules/new_game.h"
@@ -12,8 +13,13 @@
 namespace tk {
 
 GameApp::GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent)
-    : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(dataFolder) {
+    : GameApp(DataLocation{dataFolder, QString(), {}}, seed, parent) {}
+
+GameApp::GameApp(const DataLocation &location, std::uint64_t seed, QObject *parent)
+    : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(location) {
     InstallScreenHooks(*this, nullptr);
+    // A round won with another to follow the same day is as far as a crash may take back.
+    ui_.SetRoundSettled([this] { WriteRecovery(); });
 }
 
 GameApp::~GameApp() {
@@ -32,6 +38,14 @@ void GameApp::ShowTitle() {
     title_->show();
     title_->raise();
     title_->activateWindow();
+    const std::string &notice = store_.Location().Notice;
+    if (!locationTold_ && !notice.empty()) {
+        locationTold_ = true;
+        // Once the title screen stands, so that the notice opens over it.
+        QTimer::singleShot(0, title_, [this, notice] {
+            ShowNotice(QString::fromStdString(notice), QString(), 12, title_);
+        });
+    }
 }
 
 void GameApp::ShowNewGame() {
@@ -42,8 +56,9 @@ void GameApp::ShowNewGame() {
     newGame_->activateWindow();
 }
 
-bool GameApp::ContinueGame() {
-    Result<GameState> loaded = store_.LoadGame(settings_.CurrentSlot);
+bool GameApp::ContinueGame(bool fromRecovery) {
+    const int slot = settings_.CurrentSlot;
+    Result<GameState> loaded = fromRecovery ? store_.LoadRecovery(slot) : store_.LoadGame(slot);
     if (!loaded) {
         ShowNotice(QStringLiteral("データ%1は読み込めません。\r%2")
                        .arg(settings_.CurrentSlot + 1)
@@ -63,6 +78,7 @@ void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) 
 }
 
 void GameApp::OpenMainScreen() {
+    recoveryTold_ = false;
     if (mainFactory_) {
         main_ = mainFactory_(*this);
         ui_.SetParent(main_);
@@ -70,9 +86,28 @@ void GameApp::OpenMainScreen() {
     }
 }
 
+bool GameApp::WriteRecovery() {
+    const Status written = store_.SaveRecovery(settings_.CurrentSlot, state_);
+    if (written) return true;
+    if (!recoveryTold_) {
+        recoveryTold_ = true;
+        ShowNotice(QStringLiteral("データ%1の復旧用ファイルを書けませんでした。\r%2\r"
+                                  "ゲームはこのまま続けられます。")
+                       .arg(settings_.CurrentSlot + 1)
+                       .arg(QString::fromStdString(written.Reason())),
+                   QString(), 12, ui_.DialogParent());
+    }
+    return false;
+}
+
 bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
-    if (saved) return true;
+    if (saved) {
+        // The slot now holds the game; a recovery file that stays (no plain file) is older
+        // than the slot and is never offered.
+        (void)store_.RemoveRecovery(settings_.CurrentSlot);
+        return true;
+    }
     ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
                    .arg(settings_.CurrentSlot + 1)
                    .arg(QString::fromStdString(saved.Reason())),
@@ -82,11 +117,12 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
 
 void GameApp::Quit() {
     const Status saved = store_.SaveSettings(settings_);
-    if (!saved) {
-        ShowNotice(QStringLiteral("設定を保存できませんでした。\r%1")
-                       .arg(QString::fromStdString(saved.Reason())),
-                   QString(), 12, title_);
-    }
+    // Only the speed setting is at stake: it never keeps the player from leaving.
+    if (!saved && !AskQuestion(QStringLiteral("設定を保存できませんでした。\r%1\r"
+                                              "このまま終了しますか？")
+                                   .arg(QString::fromStdString(saved.Reason())),
+                               QString(), 12, title_))
+        return;
     emit quitRequested();
 }
 

@@ -27,6 +27,8 @@ class GameApp : public QObject {
 public:
     // seed: the random source's seed (the clock in the game, fixed in tests).
     GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent = nullptr);
+    // With saves beside a read-only program: the player is told once, on the title screen.
+    GameApp(const DataLocation &location, std::uint64_t seed, QObject *parent = nullptr);
     ~GameApp() override;
 
     Game &CurrentGame() { return game_; }
@@ -38,13 +40,21 @@ public:
     // The title screen, with the settings loaded from their file.
     void ShowTitle();
     void ShowNewGame();
-    // Loads the current slot; on a refused file tells the player and stays on the title.
-    bool ContinueGame();
+    // Loads the current slot, or with fromRecovery its recovery file (the last finished week
+    // of a game that was not closed normally); on a refused file tells the player and stays
+    // on the title. Neither file is changed until the game is next closed.
+    bool ContinueGame(bool fromRecovery = false);
     // Starts a new game with these names in the current slot and opens the main screen.
     void BeginNewGame(const QString &teamName, const QString &managerName);
-    // Writes the game to its slot; on failure tells the player why and returns false.
+    // Writes the running game to its slot's recovery file: the main screen calls it after
+    // every week, and it runs before each further round of the same day. The game goes on if
+    // it fails; the player is told once per game opened.
+    bool WriteRecovery();
+    // Closing the game normally: writes it to its slot and removes the recovery file. On
+    // failure tells the player why, keeps the recovery file, and returns false.
     bool SaveCurrentGame(QWidget *dialogParent);
-    // Writes the settings and ends the program.
+    // Writes the settings and ends the program (quitRequested). When the settings cannot be
+    // written the player is told why and asked whether to quit anyway.
     void Quit();
 
     // The main screen is plugged in by the application: it receives this object and returns
@@ -70,6 +80,8 @@ private:
     QPointer<BeginForm> title_;
     QPointer<NewGameWin> newGame_;
     QPointer<QWidget> main_;
+    bool recoveryTold_ = false;  // a failed recovery write was reported for this game
+    bool locationTold_ = false;  // the player has read where the saves go
 };
 
 }  // namespace tk

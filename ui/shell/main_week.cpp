@@ -94,7 +94,10 @@ void MainWin::FinishWeek() {
     const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
     weekBusy_ = false;
     switch (outcome) {
-        case WeekOutcome::Next: FormLoad(); break;
+        case WeekOutcome::Next:
+            app_.WriteRecovery();
+            FormLoad();
+            break;
         case WeekOutcome::Bankrupt:
         case WeekOutcome::CalendarEnd: LeaveToTitle(); break;
     }

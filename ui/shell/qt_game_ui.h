@@ -31,11 +31,16 @@ public:
     void SetShowScoutResult(ScreenHook hook) { showScoutResult_ = std::move(hook); }
     void SetDismissAtRenewal(ScreenHook hook) { dismissAtRenewal_ = std::move(hook); }
     void SetPlayNextRound(ScreenHook hook) { playNextRound_ = std::move(hook); }
+    // Runs when a round has been settled and a further one the same day is about to begin.
+    void SetRoundSettled(std::function<void()> hook) { roundSettled_ = std::move(hook); }
 
     void ChooseCamp(Game &game) override { Run(chooseCamp_, game); }
     void ShowScoutResult(Game &game) override { Run(showScoutResult_, game); }
     void DismissAtRenewal(Game &game) override { Run(dismissAtRenewal_, game); }
-    void PlayNextRound(Game &game) override { Run(playNextRound_, game); }
+    void PlayNextRound(Game &game) override {
+        if (roundSettled_) roundSettled_();
+        Run(playNextRound_, game);
+    }
 
 private:
     static void Run(const ScreenHook &hook, Game &game) {
@@ -47,6 +52,7 @@ private:
     ScreenHook showScoutResult_;
     ScreenHook dismissAtRenewal_;
     ScreenHook playNextRound_;
+    std::function<void()> roundSettled_;
 };
 
 }  // namespace tk

@@ -21,6 +21,7 @@ const char *const kToolTips[kCommandButtonCount] = {
 }  // namespace
 
 CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(PictureId::CommandBar)) {
+    setObjectName(QStringLiteral("BottunSwich"));
     enabled_.fill(true);
     for (int i = 0; i < kCommandButtonCount; ++i)
         toolTips_[static_cast<std::size_t>(i)] = QString::fromUtf8(kToolTips[i]);

@@ -156,6 +156,23 @@ std::vector<PlayerRow> HistoryStore::Players() const {
     return out;
 }
 
+std::optional<PlayerRow> HistoryStore::Player(PlayerKey key) const {
+    QSqlQuery q(Db());
+    q.prepare(
+        QStringLiteral("SELECT name, style, birth_year, first_week, joined FROM players"
+                       " WHERE key = ?"));
+    q.addBindValue(static_cast<qlonglong>(key));
+    if (!q.exec() || !q.next()) return std::nullopt;
+    PlayerRow p;
+    p.key = key;
+    p.name = Text(q, 0);
+    p.style = q.value(1).toInt();
+    p.birthYear = q.value(2).toInt();
+    p.firstWeek = q.value(3).toInt();
+    p.joined = q.value(4).toInt() != 0;
+    return p;
+}
+
 std::vector<CurvePoint> HistoryStore::Curve(PlayerKey key) const {
     std::vector<CurvePoint> out;
     const auto id = playerIds_.find(key);

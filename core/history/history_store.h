@@ -4,6 +4,7 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -84,6 +85,8 @@ public:
     std::string LatestSummary() const;
     // Every player the history has seen, in order of their first month.
     std::vector<PlayerRow> Players() const;
+    // One player as the history first saw him.
+    std::optional<PlayerRow> Player(PlayerKey key) const;
     // One player's levels at each month end, oldest first.
     std::vector<CurvePoint> Curve(PlayerKey key) const;
 

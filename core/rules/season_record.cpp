@@ -92,4 +92,26 @@ SeasonRecord MakeSeasonRecord(const GameState &s, const SeasonMoney &money) {
     return r;
 }
 
+std::array<CompetitionBest, kCompetitions.size()> BestSeasons(
+    const std::vector<SeasonRecord> &seasons) {
+    std::array<CompetitionBest, kCompetitions.size()> out{};
+    for (std::size_t i = 0; i < out.size(); ++i) out[i].competition = kCompetitions[i];
+    std::vector<const SeasonRecord *> order;
+    for (const SeasonRecord &s : seasons) order.push_back(&s);
+    std::sort(order.begin(), order.end(),
+              [](const SeasonRecord *a, const SeasonRecord *b) { return a->season < b->season; });
+    for (const SeasonRecord *s : order) {
+        for (std::size_t i = 0; i < out.size(); ++i) {
+            const CompetitionResult &r = s->competitions[i];
+            CompetitionBest &b = out[i];
+            b.titles += r.titles;
+            if (r.best == 0 || r.best < b.best) continue;
+            if (r.best > b.best) b.seasons.clear();
+            b.best = r.best;
+            b.seasons.push_back(s->season);
+        }
+    }
+    return out;
+}
+
 }  // namespace tk

@@ -87,4 +87,15 @@ struct SeasonRecord {
 // The season as the settlement leaves it, before the records are copied to last year's.
 SeasonRecord MakeSeasonRecord(const GameState &state, const SeasonMoney &money);
 
+// The best a competition went over many seasons: the furthest code, the seasons it was
+// reached in (oldest first) and every title won.
+struct CompetitionBest {
+    int competition = 0;
+    int best = 0;  // 0 when never played
+    std::vector<int> seasons;
+    int titles = 0;
+};
+std::array<CompetitionBest, kCompetitions.size()> BestSeasons(
+    const std::vector<SeasonRecord> &seasons);
+
 }  // namespace tk

@@ -93,6 +93,25 @@ TEST(SeasonRecord, SeasonFiguresAreThisSeasonsOnly) {
     EXPECT_EQ(r.squad[0].age, AgeOf(s, 0));
 }
 
+TEST(SeasonRecord, BestSeasonsPerCompetition) {
+    std::vector<SeasonRecord> seasons(4);
+    const int spring[] = {12, 14, 11, 14}, world[] = {0, 0, 43, 41};
+    for (int i = 0; i < 4; ++i) {
+        SeasonRecord &r = seasons[static_cast<std::size_t>(3 - i)];  // newest first, as read
+        r.season = i + 1;
+        r.competitions[0] = {10, spring[i], IsTitleCode(spring[i]) ? 1 : 0};
+        r.competitions[4] = {40, world[i], 0};
+    }
+    const auto best = BestSeasons(seasons);
+    EXPECT_EQ(best[0].best, 14);
+    EXPECT_EQ(best[0].seasons, (std::vector<int>{2, 4}));
+    EXPECT_EQ(best[0].titles, 2);
+    EXPECT_EQ(best[4].best, 43);
+    EXPECT_EQ(best[4].seasons, (std::vector<int>{3}));
+    EXPECT_EQ(best[2].best, 0);  // never played
+    EXPECT_TRUE(best[2].seasons.empty());
+}
+
 // A whole first season through EndOfWeek: a month end every fourth week, one settlement
 // whose figures are the ones it paid, and the same record as a game nobody listens to.
 TEST(SeasonRecord, TheRulesTellTheHistoryWhatTheyDid) {

@@ -3,6 +3,7 @@
 
 #include <QWidget>
 
+#include "core/history/history_store.h"
 #include "core/rules/new_game.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
@@ -53,12 +54,14 @@ bool GameApp::ContinueGame() {
     }
     state_ = std::move(loaded.Value());
     OpenMainScreen();
+    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, main_);
     return true;
 }
 
 void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) {
     StartNewGame(game_, teamName.toStdString(), managerName.toStdString());
     OpenMainScreen();
+    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
     ui_.ShowNotice(IntroductionText(), "", 10);
 }
 
@@ -71,8 +74,12 @@ void GameApp::OpenMainScreen() {
 }
 
 bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
+    // The history is written and closed first: saving an emptied team may remove it.
+    history_.Close();
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) return true;
+    // The game stays open, and so does its history.
+    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, dialogParent);
     ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
                    .arg(settings_.CurrentSlot + 1)
                    .arg(QString::fromStdString(saved.Reason())),

@@ -12,6 +12,7 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "core/state/save_store.h"
+#include "ui/shell/history_session.h"
 #include "ui/shell/qt_game_ui.h"
 
 class QWidget;
@@ -34,6 +35,8 @@ public:
     Settings &GameSettings() { return settings_; }
     SaveStore &Store() { return store_; }
     QtGameUi &Ui() { return ui_; }
+    // The running game's history (closed while no game runs).
+    HistorySession &History() { return history_; }
 
     // The title screen, with the settings loaded from their file.
     void ShowTitle();
@@ -70,6 +73,7 @@ private:
     QPointer<BeginForm> title_;
     QPointer<NewGameWin> newGame_;
     QPointer<QWidget> main_;
+    HistorySession history_;  // after game_: closed before the game goes
 };
 
 }  // namespace tk

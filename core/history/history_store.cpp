@@ -82,6 +82,20 @@ QSqlDatabase HistoryStore::Db() const {
 }
 
 HistoryStore::Opened HistoryStore::Open(const QString &path, const HistoryOwner &owner) {
+    return Connect(path, &owner);
+}
+
+HistoryStore::Opened HistoryStore::OpenToRead(const QString &path) {
+    if (QFileInfo(path).isFile() && !QFileInfo(path).isSymLink()) return Connect(path, nullptr);
+    Opened out = Connect(path, nullptr);  // says why a link or a folder is not read
+    if (out.problem == HistoryProblem::None) out.problem = HistoryProblem::CannotOpen;
+    if (out.reason.empty())
+        out.reason =
+            "記録ファイルがありません（" + QDir::toNativeSeparators(path).toStdString() + "）";
+    return out;
+}
+
+HistoryStore::Opened HistoryStore::Connect(const QString &path, const HistoryOwner *owner) {
     Opened out;
     if (!PlainOrMissing(path) || !PlainOrMissing(JournalPath(path))) {
         out.problem = HistoryProblem::NotAFile;
@@ -91,12 +105,15 @@ HistoryStore::Opened HistoryStore::Open(const QString &path, const HistoryOwner 
     }
     const QFileInfo info(path);
     const bool existed = info.exists() && info.size() > 0;
+    if (owner == nullptr && !info.exists()) return out;
     std::unique_ptr<HistoryStore> store(new HistoryStore(path));
     {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), store->connection_);
         db.setDatabaseName(path);
         // Another copy of the game holding the file answers at once instead of after a wait.
-        db.setConnectOptions(QStringLiteral("QSQLITE_BUSY_TIMEOUT=0"));
+        db.setConnectOptions(owner != nullptr
+                                 ? QStringLiteral("QSQLITE_BUSY_TIMEOUT=0")
+                                 : QStringLiteral("QSQLITE_BUSY_TIMEOUT=0;QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
             out.problem = HistoryProblem::CannotOpen;
             out.reason = SqlFailure(db).Reason;
@@ -133,7 +150,7 @@ HistoryStore::Opened HistoryStore::StartAfresh(const QString &path, const Histor
     return Open(path, owner);
 }
 
-Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryProblem &problem) {
+Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryProblem &problem) {
     QSqlDatabase db = Db();
     QSqlQuery q(db);
     auto fail = [&](const QSqlQuery &failed) {
@@ -149,7 +166,7 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
     auto run = [&](const QString &sql) { return q.exec(sql); };
 
     // The lock is kept from the first write until the store is closed.
-    if (!run(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))) return fail(q);
+    if (owner != nullptr && !run(QStringLiteral("PRAGMA locking_mode = EXCLUSIVE"))) return fail(q);
     if (!run(QStringLiteral("PRAGMA user_version")) || !q.next()) return fail(q);
     const int version = q.value(0).toInt();
     if (version > kSchemaVersion) {
@@ -172,6 +189,15 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
                            "）"};
         }
     }
+    if (owner == nullptr) {
+        // Reading only: an older schema is read as it is (its later tables are empty).
+        if (version < kSchemaVersion) {
+            problem = HistoryProblem::CannotOpen;
+            return Failure{"記録ファイルは古い版のものです。一度ゲームで開いてください"};
+        }
+        if (Status s = ReadMeta(); !s) return s;
+        return LoadIds();
+    }
     if (!run(QStringLiteral("PRAGMA journal_mode = DELETE")) ||
         !run(QStringLiteral("PRAGMA synchronous = FULL")) ||
         !run(QStringLiteral("BEGIN IMMEDIATE")))
@@ -187,15 +213,8 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
     }
     QSqlQuery meta(db);
     if (!created) {
-        if (!meta.exec(QStringLiteral("SELECT key, value FROM meta"))) return rollback(fail(meta));
-        std::string team;
-        while (meta.next()) {
-            const QString key = meta.value(0).toString();
-            if (key == QLatin1String("team")) team = meta.value(1).toString().toStdString();
-            if (key == QLatin1String("origin_week")) originWeek_ = meta.value(1).toInt();
-            if (key == QLatin1String("new_game")) newGame_ = meta.value(1).toInt() != 0;
-        }
-        if (owner.newGame) {
+        if (Status s = ReadMeta(); !s) return rollback(s);
+        if (owner->newGame) {
             // The history of an earlier game in this slot: the new game starts its own.
             for (const char *table : {"messages", "texts", "players", "months", "seasons",
                                       "season_results", "season_competitions", "season_squad"})
@@ -203,18 +222,19 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
                     !s)
                     return rollback(s);
             created = true;
-        } else if (team != owner.team) {
+        } else if (team_ != owner->team) {
             problem = HistoryProblem::OtherTeam;
-            return rollback(Failure{"記録ファイルはほかのチーム（" + team + "）のものです"});
+            return rollback(Failure{"記録ファイルはほかのチーム（" + team_ + "）のものです"});
         }
     }
     if (created) {
-        originWeek_ = owner.week;
-        newGame_ = owner.newGame;
+        team_ = owner->team;
+        originWeek_ = owner->week;
+        newGame_ = owner->newGame;
         const std::pair<const char *, QVariant> values[] = {
-            {"team", QString::fromStdString(owner.team)},
-            {"origin_week", owner.week},
-            {"new_game", owner.newGame ? 1 : 0},
+            {"team", QString::fromStdString(owner->team)},
+            {"origin_week", owner->week},
+            {"new_game", owner->newGame ? 1 : 0},
         };
         for (const auto &[key, value] : values) {
             meta.prepare(MetaSql(key));
@@ -225,7 +245,8 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
 
     // What was recorded after the loaded game's week is replayed: drop it. Messages of the
     // week itself stay when the history was closed in that week (they came before the save).
-    int markWeek = owner.week, markMessage = 0;
+    const int week = owner->week;
+    int markWeek = week, markMessage = 0;
     if (meta.exec(QStringLiteral("SELECT key, value FROM meta WHERE key LIKE 'mark_%'"))) {
         while (meta.next()) {
             if (meta.value(0).toString() == QLatin1String("mark_week"))
@@ -234,8 +255,8 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
                 markMessage = meta.value(1).toInt();
         }
     }
-    const int keep = markWeek <= owner.week ? markMessage : 0;
-    const QString w = QString::number(owner.week);
+    const int keep = markWeek <= week ? markMessage : 0;
+    const QString w = QString::number(week);
     const QString drops[] = {
         QStringLiteral("DELETE FROM messages WHERE week > %1 OR (week = %1 AND id > %2)")
             .arg(w)
@@ -257,12 +278,24 @@ Status HistoryStore::Prepare(const HistoryOwner &owner, bool &created, HistoryPr
         if (Status s = Exec(q, sql); !s) return rollback(s);
     if (Status s = LoadIds(); !s) return rollback(s);
     for (const auto &[key, value] :
-         {std::pair{"mark_week", owner.week}, std::pair{"mark_message", lastMessageId_}}) {
+         {std::pair{"mark_week", week}, std::pair{"mark_message", lastMessageId_}}) {
         meta.prepare(MetaSql(key));
         meta.addBindValue(value);
         if (Status s = Exec(meta); !s) return rollback(s);
     }
     if (!run(QStringLiteral("COMMIT"))) return rollback(fail(q));
+    return {};
+}
+
+Status HistoryStore::ReadMeta() {
+    QSqlQuery meta(Db());
+    if (!meta.exec(QStringLiteral("SELECT key, value FROM meta"))) return SqlFailure(meta);
+    while (meta.next()) {
+        const QString key = meta.value(0).toString();
+        if (key == QLatin1String("team")) team_ = meta.value(1).toString().toStdString();
+        if (key == QLatin1String("origin_week")) originWeek_ = meta.value(1).toInt();
+        if (key == QLatin1String("new_game")) newGame_ = meta.value(1).toInt() != 0;
+    }
     return {};
 }
 

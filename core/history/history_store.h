@@ -59,6 +59,8 @@ public:
     // are replayed from the loaded game and recorded again. A problem leaves the file as it
     // was.
     static Opened Open(const QString &path, const HistoryOwner &owner);
+    // Opens a history to read it only (the save tool): nothing is locked, dropped or written.
+    static Opened OpenToRead(const QString &path);
     // Removes an unusable history (a plain file only) and opens a new one.
     static Opened StartAfresh(const QString &path, const HistoryOwner &owner);
 
@@ -74,6 +76,7 @@ public:
     // The week the history began, and whether it began with a new game.
     int OriginWeek() const { return originWeek_; }
     bool BeganWithNewGame() const { return newGame_; }
+    const std::string &Team() const { return team_; }
     const QString &Path() const { return path_; }
 
     // --- Reading (history_read.cpp) ---
@@ -92,9 +95,13 @@ public:
 
 private:
     explicit HistoryStore(const QString &path);
+    // Opens the file (to read only when owner is null) and prepares it.
+    static Opened Connect(const QString &path, const HistoryOwner *owner);
     // Locks, checks and migrates the open database and drops what comes after the owner's
-    // week. `created` comes in true for a missing file and goes out true for a new history.
-    Status Prepare(const HistoryOwner &owner, bool &created, HistoryProblem &problem);
+    // week; with no owner only checks it and reads what it is. `created` comes in true for a
+    // missing file and goes out true for a new history.
+    Status Prepare(const HistoryOwner *owner, bool &created, HistoryProblem &problem);
+    Status ReadMeta();
     Status LoadIds();
     Status WriteRows(const HistoryBatch &batch, int markWeek);
     Status WriteSeason(const SeasonRecord &season);
@@ -103,6 +110,7 @@ private:
     QString path_;
     QString connection_;
     bool broken_ = false;
+    std::string team_;
     int originWeek_ = 0;
     bool newGame_ = false;
     int firstMonthWeek_ = -1;  // the earliest month end recorded, -1 for none

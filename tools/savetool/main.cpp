@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "core/state/atomic_file.h"
+#include "tools/savetool/history_json.h"
 #include "tools/savetool/save_json.h"
 
 namespace {
@@ -17,13 +18,16 @@ constexpr const char *kUsage =
     "Usage:\n"
     "  tk-savetool export <file> [--settings] > out.json\n"
     "  tk-savetool import <in.json> <file> [--settings]\n"
+    "  tk-savetool export-history <file> > history.json\n"
     "\n"
     "export writes every member of a save file (Save0.Kumo..Save3.Kumo) as JSON on\n"
     "standard output; with --settings the file is the settings file (SaveData.Kumo).\n"
     "import writes the file back from such JSON, replacing <file> whole.\n"
     "Texts are UTF-8 strings. \"TeamNameCp932\"/\"ManagerNameCp932\" (hex), when present,\n"
     "give the stored bytes of a text and win over the string. Bytes after the end of\n"
-    "the record are not exported. Notes about the file go to standard error.\n";
+    "the record are not exported. Notes about the file go to standard error.\n"
+    "export-history writes the slot's history (<file>.history beside the slot: messages,\n"
+    "seasons, players and their month ends) as JSON, without changing it.\n";
 
 int Fail(const std::string &message) {
     std::cerr << "tk-savetool: " << message << "\n";
@@ -75,6 +79,14 @@ int Import(const QString &jsonPath, const QString &path, bool settings) {
     return 0;
 }
 
+int ExportHistoryOf(const QString &slotPath) {
+    const auto json = tk::ExportHistory(tk::HistoryFileOf(slotPath));
+    if (!json) return Fail(json.Reason());
+    std::fwrite(json.Value().data(), 1, json.Value().size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("cannot write the JSON");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -95,6 +107,8 @@ int main(int argc, char **argv) {
             args.push_back(arg);
         }
     }
+    if (args.size() == 2 && args[0] == "export-history")
+        return ExportHistoryOf(QString::fromLocal8Bit(args[1]));
     if (args.size() == 2 && args[0] == "export")
         return Export(QString::fromLocal8Bit(args[1]), settings);
     if (args.size() == 3 && args[0] == "import") {

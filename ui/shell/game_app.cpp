@@ -79,7 +79,7 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) return true;
     // The game stays open, and so does its history.
-    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, dialogParent);
+    history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
     ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
                    .arg(settings_.CurrentSlot + 1)
                    .arg(QString::fromStdString(saved.Reason())),

@@ -63,7 +63,18 @@ void HistorySession::Open(Game &game, const QString &path, bool newGame, QWidget
                                   "これから記録を始めます。"),
                    kTitle, kFont, parent);
     }
-    store_ = std::move(opened.store);
+    Listen(game, std::move(opened.store), parent);
+}
+
+void HistorySession::Reopen(Game &game, const QString &path) {
+    Close();
+    HistoryStore::Opened opened =
+        HistoryStore::Open(path, {game.state.TeamName, game.state.WeekCount, false});
+    if (opened.store) Listen(game, std::move(opened.store), nullptr);
+}
+
+void HistorySession::Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent) {
+    store_ = std::move(store);
     recorder_ = std::make_unique<HistoryRecorder>(*store_, HistoryRecorder::Commit::EveryWeek);
     recorder_->SetFailureHandler([parent = QPointer<QWidget>(parent)](const std::string &why) {
         ShowNotice(QStringLiteral("記録を書き込めませんでした。\r%1\r"

@@ -30,6 +30,9 @@ public:
     // Opens the history at `path` for the game and listens to it. A new game starts a new
     // history. Notices and questions about the history open over `parent`.
     void Open(Game &game, const QString &path, bool newGame, QWidget *parent);
+    // Opens it again after a save that failed, without a word when it cannot be: the player
+    // has just been told why the save failed.
+    void Reopen(Game &game, const QString &path);
     // Writes what is pending and closes the file, so that the slot can be saved (or erased).
     void Close();
 
@@ -42,6 +45,8 @@ public:
     std::string SettlementSummary() const;
 
 private:
+    void Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent);
+
     std::unique_ptr<HistoryStore> store_;
     std::unique_ptr<HistoryRecorder> recorder_;
     std::unique_ptr<MessageWatch> watch_;

@@ -357,23 +357,37 @@ Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
         playerIds_[p.key] = player.lastInsertId().toInt();
     }
 
-    QSqlQuery text(db), message(db);
+    // Messages go in by the score: a long headless run writes thousands at once.
+    constexpr std::size_t kRowsPerInsert = 64;
+    auto insertSql = [](std::size_t rows) {
+        QString sql = QStringLiteral("INSERT INTO messages(week, kind, text, answer) VALUES");
+        for (std::size_t r = 0; r < rows; ++r)
+            sql += r == 0 ? QStringLiteral("(?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?)");
+        return sql;
+    };
+    QSqlQuery text(db), full(db), part(db);
     text.prepare(QStringLiteral("INSERT INTO texts(title, body) VALUES(?, ?)"));
-    message.prepare(
-        QStringLiteral("INSERT INTO messages(week, kind, text, answer) VALUES(?, ?, ?, ?)"));
-    for (const MessageRow &m : batch.messages) {
-        std::string key = m.title + '\0' + m.text;
-        auto found = textIds_.find(key);
-        if (found == textIds_.end()) {
-            text.addBindValue(QString::fromStdString(m.title));
-            text.addBindValue(QString::fromStdString(m.text));
-            if (Status s = Exec(text); !s) return s;
-            found = textIds_.emplace(std::move(key), text.lastInsertId().toInt()).first;
+    const std::size_t count = batch.messages.size();
+    if (count >= kRowsPerInsert) full.prepare(insertSql(kRowsPerInsert));
+    for (std::size_t at = 0; at < count; at += kRowsPerInsert) {
+        const std::size_t rows = std::min(kRowsPerInsert, count - at);
+        QSqlQuery &message = rows == kRowsPerInsert ? full : part;
+        if (rows != kRowsPerInsert) part.prepare(insertSql(rows));
+        for (std::size_t i = at; i < at + rows; ++i) {
+            const MessageRow &m = batch.messages[i];
+            std::string key = m.title + '\0' + m.text;
+            auto found = textIds_.find(key);
+            if (found == textIds_.end()) {
+                text.addBindValue(QString::fromStdString(m.title));
+                text.addBindValue(QString::fromStdString(m.text));
+                if (Status s = Exec(text); !s) return s;
+                found = textIds_.emplace(std::move(key), text.lastInsertId().toInt()).first;
+            }
+            message.addBindValue(m.week);
+            message.addBindValue(static_cast<int>(m.kind));
+            message.addBindValue(found->second);
+            message.addBindValue(m.answer ? 1 : 0);
         }
-        message.addBindValue(m.week);
-        message.addBindValue(static_cast<int>(m.kind));
-        message.addBindValue(found->second);
-        message.addBindValue(m.answer ? 1 : 0);
         if (Status s = Exec(message); !s) return s;
         lastMessageId_ = message.lastInsertId().toInt();
     }

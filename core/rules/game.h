@@ -1,8 +1,9 @@
 // What every rule that acts on a running game is handed: the record, the settings, the
-// random source and the player interface.
+// random source, the player interface and, when one listens, the club's history.
 #pragma once
 
 #include "core/rules/game_ui.h"
+#include "core/rules/history_sink.h"
 #include "core/rules/random.h"
 #include "core/state/game_state.h"
 
@@ -13,6 +14,8 @@ struct Game {
     Settings &settings;
     Rng &rng;
     GameUi &ui;
+    // Told of the month ends, the year ends and the end of every week; none by default.
+    HistorySink *history = nullptr;
 
     int Random(int high, int low) { return RandomRange(rng, high, low); }
 };

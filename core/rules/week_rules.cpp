@@ -35,6 +35,7 @@ void MonthEnd(Game &game) {
     // Funds may go below zero here; only the year end judges them.
     SubtractMoney(s, MonthlyUpkeep(s));
     s.LastYear.MoneyAtMonthEnd = s.Money;
+    if (game.history != nullptr) game.history->MonthEnd(s);
 }
 
 bool WeekPlayable(const GameState &s) {
@@ -65,6 +66,7 @@ WeekOutcome EndOfWeek(Game &game) {
     // 5. The week counter. The calendar's last cell is week 4800: the game ends when the
     //    counter reaches it, so that no week ever reads past the calendar.
     s.WeekCount = static_cast<std::int16_t>(s.WeekCount + 1);
+    if (game.history != nullptr) game.history->WeekEnded(s);
     if (!WeekPlayable(s)) {
         ShowCalendarEnd(game);
         return WeekOutcome::CalendarEnd;

@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "core/rules/game.h"
+#include "core/rules/history_sink.h"
 #include "core/rules/lookups.h"
 #include "core/rules/sponsors.h"
 
@@ -21,7 +22,8 @@ std::int64_t DivideRoundEven(std::int64_t num, std::int64_t den) {
     return q;
 }
 
-void SettleSponsors(Game &game) {
+// Pays the sponsors' money and takes their penalties; the amounts go into `money`.
+void SettleSponsors(Game &game, SeasonMoney &money) {
     GameState &s = game.state;
     std::int64_t income = 0, penalties = 0;
     for (int slot = 1; slot <= 2; ++slot) {
@@ -43,6 +45,8 @@ void SettleSponsors(Game &game) {
             "約束は守りましょう", kFont);
         SubtractMoney(s, penalties);
     }
+    money.sponsorIncome = income;
+    money.penalties = penalties;
 }
 
 }  // namespace
@@ -81,14 +85,18 @@ bool YearEnd(Game &game) {
     GameState &s = game.state;
     // Judged on the funds after March's upkeep, before any of the coming money.
     if (CheckBankruptcy(game)) return true;
+    if (game.history != nullptr) game.history->YearEndBegins(s);
+    SeasonMoney money;
     RaiseSalaries(game);
     game.ui.ShowNotice("契約更新です。\r要らない選手は\r解雇してください。", "契約更新", kFont);
-    AddMoney(s, TeamBudget(s));
+    money.budget = TeamBudget(s);
+    AddMoney(s, money.budget);
     game.ui.DismissAtRenewal(game);
     game.ui.ShowNotice("今年のチーム予算は\r" + MoneyText(TeamBudget(s)) + "です", "", kFont);
-    SettleSponsors(game);
+    SettleSponsors(game, money);
 
     const std::int64_t salaries = YearlySalaries(s);  // after the dismissals
+    money.salaries = salaries;
     for (int k = 1; k < kSponsorCount + 1; ++k)
         s.SponsorState.KeptThisYear[static_cast<std::size_t>(k)] = kFalse;
     SubtractMoney(s, salaries);
@@ -100,6 +108,8 @@ bool YearEnd(Game &game) {
     game.ui.ShowNotice("今年は" + MoneyText(difference) + "の\r" + word + "でした。", word, kFont);
 
     s.PracticeMatchCount = 0;
+    // The history sees the season before its records become last year's.
+    if (game.history != nullptr) game.history->YearEnd(s, money);
     s.LastYear.MoneyAtYearEnd = s.Money;
     s.LastYear.Results = s.Category;
     return false;

@@ -10,6 +10,7 @@
 #include "core/state/atomic_file.h"
 #include "core/state/file_checks.h"
 #include "core/state/record_codec.h"
+#include "tools/savetool/history_json.h"
 #include "tools/savetool/save_json.h"
 
 namespace {
@@ -18,6 +19,7 @@ constexpr const char *kUsage =
     "Usage:\n"
     "  tk-savetool export <file> [--settings] > out.json\n"
     "  tk-savetool import <in.json> <file> [--settings]\n"
+    "  tk-savetool export-history <file> > history.json\n"
     "\n"
     "export writes every member of a save file (Save0.Kumo..Save3.Kumo, or a slot's\n"
     "backup Save0.Kumo.bak or recovery file Save0.Kumo.resume, which hold the same record)\n"
@@ -28,7 +30,9 @@ constexpr const char *kUsage =
     "exists must be a plain file.\n"
     "Texts are UTF-8 strings. \"TeamNameCp932\"/\"ManagerNameCp932\" (hex), when present,\n"
     "give the stored bytes of a text and win over the string. Bytes after the end of\n"
-    "the record are not exported. Notes about the file go to standard error.\n";
+    "the record are not exported. Notes about the file go to standard error.\n"
+    "export-history writes the slot's history (<file>.history beside the slot: messages,\n"
+    "seasons, players and their month ends) as JSON, without changing it.\n";
 
 int Fail(const std::string &message) {
     std::cerr << "tk-savetool: " << message << "\n";
@@ -103,6 +107,14 @@ int Import(const QString &jsonPath, const QString &path, bool settings) {
     return 0;
 }
 
+int ExportHistoryOf(const QString &slotPath) {
+    const auto json = tk::ExportHistory(tk::HistoryFileOf(slotPath));
+    if (!json) return Fail(json.Reason());
+    std::fwrite(json.Value().data(), 1, json.Value().size(), stdout);
+    if (std::fflush(stdout) != 0 || std::ferror(stdout)) return Fail("cannot write the JSON");
+    return 0;
+}
+
 }  // namespace
 
 int main(int argc, char **argv) {
@@ -123,6 +135,8 @@ int main(int argc, char **argv) {
             args.push_back(arg);
         }
     }
+    if (args.size() == 2 && args[0] == "export-history")
+        return ExportHistoryOf(QString::fromLocal8Bit(args[1]));
     if (args.size() == 2 && args[0] == "export")
         return Export(QString::fromLocal8Bit(args[1]), settings);
     if (args.size() == 3 && args[0] == "import") {

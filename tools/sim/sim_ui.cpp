@@ -6,16 +6,20 @@
 
 namespace tk::sim {
 
-void SimUi::ShowNotice(const std::string &message, const std::string &, int) {
+void SimUi::ShowNotice(const std::string &message, const std::string &title, int) {
     ++notices;
     if (keepTranscript_) transcript_.push_back(message);
+    if (history_ != nullptr)
+        history_->Message(MessageKind::Notice, message, title, state_->WeekCount, false);
 }
 
-bool SimUi::AskQuestion(const std::string &message, const std::string &, int) {
+bool SimUi::AskQuestion(const std::string &message, const std::string &title, int) {
     ++questions;
     if (keepTranscript_) transcript_.push_back(message);
-    if (confirming_ > 0) return true;
-    return policy_ != nullptr && policy_->Answer(message);
+    const bool yes = confirming_ > 0 || (policy_ != nullptr && policy_->Answer(message));
+    if (history_ != nullptr)
+        history_->Message(MessageKind::Question, message, title, state_->WeekCount, yes);
+    return yes;
 }
 
 void SimUi::ChooseCamp(Game &game) {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "core/rules/game_ui.h"
+#include "core/rules/history_sink.h"
 
 namespace tk::sim {
 
@@ -16,6 +17,11 @@ public:
     explicit SimUi(Policy *policy = nullptr) : policy_(policy) {}
 
     void SetPolicy(Policy *policy) { policy_ = policy; }
+    // Hands every notice and question to a history, dated by the game's week.
+    void SetHistory(HistorySink *history, const GameState *state) {
+        history_ = history;
+        state_ = state;
+    }
     // Keeps the text of every notice and question (off by default: long games say a lot).
     void KeepTranscript(bool keep) { keepTranscript_ = keep; }
     const std::vector<std::string> &Transcript() const { return transcript_; }
@@ -50,6 +56,8 @@ public:
 
 private:
     Policy *policy_;
+    HistorySink *history_ = nullptr;
+    const GameState *state_ = nullptr;
     int confirming_ = 0;
     bool keepTranscript_ = false;
     std::vector<std::string> transcript_;

@@ -29,6 +29,12 @@ public:
     // Another manager takes the club over from the next week on.
     void HandOver(std::unique_ptr<Policy> policy);
 
+    // Tells a history of the game (or none, with null) everything the screens would show.
+    void SetHistory(HistorySink *history) {
+        game_.history = history;
+        ui_.SetHistory(history, &state_);
+    }
+
     // One press of "advance": the policy's commands, then the week and its end.
     WeekOutcome PlayOneWeek();
     // Up to `weeks` weeks; stops early when the game ends. `afterWeek` (optional) sees the

@@ -2,14 +2,16 @@
 //
 //   tk-sim [--policy idle|active|careful|random] [--seed N] [--weeks N]
 //          [--slot-file FILE | --data DIR [--slot 0..3]] [--team NAME] [--manager NAME]
-//          [--funds N] [--out FILE] [--quiet]
+//          [--funds N] [--out FILE] [--history FILE] [--quiet]
 //   tk-sim --report N [--policy NAME] [--seed FIRST] [--funds N] [--seasons]
 //
 // The game comes from a slot file (--slot-file), from a slot of a Data folder (--data and
 // --slot), or is a new game with the given names when neither is given or the slot is empty.
 // It is saved to --out when given, otherwise back where it came from; a new game without
 // --out or --data is not saved. --funds gives a new game other funds than 3000万円 (a club
-// that cannot go bankrupt plays the whole calendar: benchmarks and soak runs). Exit status: 0 done,
+// that cannot go bankrupt plays the whole calendar: benchmarks and soak runs). --history writes
+// the game's history (messages, seasons, month ends) to FILE as the game keeps it beside a
+// slot, going on with the history already there. Exit status: 0 done,
 // 1 a file could not be read or written, 2 bad arguments.
 //
 // --report N plays N new games (seeds FIRST, FIRST + 1, ...) to their end and prints the
@@ -34,6 +36,7 @@
 #include "core/state/save_store.h"
 #include "core/state/validation.h"
 #include "tools/sim/balance_report.h"
+#include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"
 
 namespace {
@@ -48,6 +51,7 @@ struct Options {
     std::string team = "テニス部";
     std::string manager = "監督";
     std::string out;
+    std::string history;
     std::optional<std::int32_t> funds;
     bool quiet = false;
     long report = 0;  // games of the balance report; 0 plays one game
@@ -57,7 +61,7 @@ struct Options {
 constexpr const char *kUsage =
     "usage: tk-sim [--policy idle|active|careful|random] [--seed N] [--weeks N]\n"
     "              [--slot-file FILE | --data DIR [--slot 0..3]] [--team NAME] [--manager NAME]\n"
-    "              [--funds N] [--out FILE] [--quiet]\n"
+    "              [--funds N] [--out FILE] [--history FILE] [--quiet]\n"
     "       tk-sim --report N [--policy NAME] [--seed FIRST] [--funds N] [--seasons]\n";
 
 std::optional<long> Number(const std::string &text, long low, long high) {
@@ -114,6 +118,8 @@ std::optional<Options> Parse(int argc, char **argv) {
             o.report = *v;
         } else if (a == "--out") {
             o.out = value();
+        } else if (a == "--history") {
+            o.history = value();
         } else {
             std::cerr << "tk-sim: unknown option " << a << "\n";
             return std::nullopt;
@@ -213,14 +219,28 @@ int main(int argc, char **argv) {
         }
         loaded = state.Value();
     }
-    if (loaded.TeamName.empty()) {
+    const bool newGame = loaded.TeamName.empty();
+    if (newGame) {
         sim.StartNew(o.team, o.manager);
         if (o.funds) sim.State().Money = *o.funds;
     } else {
         sim.Load(loaded);
     }
+    tk::sim::SimHistory history;
+    if (!o.history.empty()) {
+        const tk::Status opened = history.Open(QString::fromStdString(o.history), sim, newGame);
+        if (!opened) {
+            std::cerr << "tk-sim: history " << o.history << ": " << opened.Reason() << "\n";
+            return 1;
+        }
+    }
 
     const int played = sim.Play(static_cast<int>(o.weeks));
+    if (const tk::Status written = history.Close(); !written) {
+        std::cerr << "tk-sim: could not write the history " << o.history << ": " << written.Reason()
+                  << "\n";
+        return 1;
+    }
     const tk::GameState &s = sim.State();
 
     tk::Status saved;
@@ -249,6 +269,7 @@ int main(int argc, char **argv) {
                   << "\n"
                   << (where.empty() ? std::string("not saved (no --out)") : "saved to " + where)
                   << "\n";
+        if (!o.history.empty()) std::cout << "history written to " << o.history << "\n";
     }
     return 0;
 }

@@ -11,13 +11,15 @@
 
 #include "core/rules/rating_rules.h"
 #include "ui/widgets/hexa_graph.h"
+#include "ui/widgets/history_charts.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/screen_keys.h"
 
 namespace tk {
 
-SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent)
-    : QDialog(parent), state_(state) {
+SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent,
+                     const HistoryStore *history)
+    : QDialog(parent), state_(state), history_(history) {
     setObjectName(QStringLiteral("SensyuWin"));
     setWindowTitle(QStringLiteral("選手詳細"));
 
@@ -81,9 +83,13 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent)
     buttons->addStretch();
     buttons->addWidget(close_);
 
+    progress_ = new ProgressChart(this);
+    progress_->setFixedSize(560, 280);
+
     auto *layout = new QVBoxLayout(this);
     layout->addWidget(force_[8]);
     layout->addLayout(body);
+    layout->addWidget(progress_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -101,8 +107,9 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent)
     SetUpScreenKeys(this, close_);
 }
 
-int SensyuWin::Browse(const GameState &state, int player, QWidget *parent) {
-    SensyuWin screen(state, player, parent);
+int SensyuWin::Browse(const GameState &state, int player, QWidget *parent,
+                      const HistoryStore *history) {
+    SensyuWin screen(state, player, parent, history);
     screen.exec();
     return screen.PlayerIndNum();
 }
@@ -134,6 +141,7 @@ void SensyuWin::Redraw() {
     force_[7]->setText(QString::fromUtf8(kPlayerState));
     previous_->setEnabled(CanBrowsePrevious(p));
     next_->setEnabled(CanBrowseNext(state_, p));
+    ShowSquadProgress(progress_, history_, state_, p);
 }
 
 }  // namespace tk

@@ -46,8 +46,16 @@ ZimuWin::ZimuWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     close_->setObjectName(QStringLiteral("Command1"));
     close_->setAutoDefault(false);
     connect(close_, &QPushButton::clicked, this, &QDialog::accept);
+    records_ = new QPushButton(QStringLiteral("記録"), this);
+    records_->setObjectName(QStringLiteral("Records"));
+    records_->setAutoDefault(false);
+    records_->hide();
+    connect(records_, &QPushButton::clicked, this, [this] {
+        if (openRecords_) openRecords_(this);
+    });
     auto *buttons = new QHBoxLayout;
     buttons->addStretch();
+    buttons->addWidget(records_);
     buttons->addWidget(close_);
 
     auto *right = new QVBoxLayout;
@@ -60,6 +68,7 @@ ZimuWin::ZimuWin(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
 
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(body);
+    layout->addWidget(MakeSummary());
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
@@ -150,6 +159,32 @@ QWidget *ZimuWin::MakeSchedule() {
     }
     grid->setColumnStretch(1, 1);
     return frame;
+}
+
+QWidget *ZimuWin::MakeSummary() {
+    auto *frame = new QGroupBox(QStringLiteral("前回の決算"), this);
+    summary_ = new QLabel(frame);
+    summary_->setObjectName(QStringLiteral("SettlementSummary"));
+    summary_->setTextFormat(Qt::PlainText);
+    summary_->setWordWrap(true);
+    auto *layout = new QVBoxLayout(frame);
+    layout->addWidget(summary_);
+    frame->hide();
+    summaryBox_ = frame;
+    return frame;
+}
+
+void ZimuWin::SetSettlementSummary(const QString &summary) {
+    // One notice a line, in the order they came.
+    QString text = summary;
+    text.replace(QStringLiteral("\r\r"), QStringLiteral("\n")).remove(QLatin1Char('\r'));
+    summary_->setText(text);
+    summaryBox_->setVisible(!text.isEmpty());
+}
+
+void ZimuWin::SetRecordsOpener(std::function<void(QWidget *over)> open) {
+    openRecords_ = std::move(open);
+    records_->setVisible(static_cast<bool>(openRecords_));
 }
 
 void ZimuWin::Writing() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <array>
+#include <functional>
 
 #include <QDialog>
 
@@ -21,6 +22,13 @@ public:
 
     // Redraws every field from the record.
     void Writing();
+
+    // The notices of the last year-end settlement, shown until the next one (hidden when
+    // empty), and what "記録" opens (the button is hidden when nothing is given).
+    void SetSettlementSummary(const QString &summary);
+    void SetRecordsOpener(std::function<void(QWidget *over)> open);
+    QLabel *SettlementSummary() const { return summary_; }
+    QPushButton *RecordsButton() const { return records_; }
 
     QLabel *Level() const { return level_; }
     QLabel *PlayerSalaries() const { return playerSalaries_; }
@@ -44,6 +52,7 @@ private:
     QWidget *MakeAccounts();
     QWidget *MakeSponsors();
     QWidget *MakeSchedule();
+    QWidget *MakeSummary();
     void Sign(int slot);
 
     Game &game_;
@@ -60,6 +69,10 @@ private:
     std::array<QPushButton *, 2> spon_{};
     std::array<QLabel *, 3> schedule_{};
     QPushButton *close_ = nullptr;
+    QWidget *summaryBox_ = nullptr;
+    QLabel *summary_ = nullptr;
+    QPushButton *records_ = nullptr;
+    std::function<void(QWidget *)> openRecords_;
 };
 
 }  // namespace tk

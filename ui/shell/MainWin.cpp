@@ -17,6 +17,7 @@
 #include "ui/shell/Versions.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/history_menu.h"
 #include "ui/shell/main_screen.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/timing.h"
@@ -171,6 +172,7 @@ void MainWin::BuildMenu() {
         Versions box(this);
         box.exec();
     });
+    AddHistoryMenu(*this, app_);
 }
 
 QWidget *MainWin::BuildStatusColumn() {

@@ -14,6 +14,7 @@
 #include "ui/screens/grounds_marks.h"
 #include "ui/shell/SetWIn.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/history_menu.h"
 
 namespace tk {
 
@@ -41,6 +42,8 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
     switch (command) {
         case MainCommand::Office: {
             ZimuWin screen(app.CurrentGame(), parent);
+            screen.SetSettlementSummary(QString::fromStdString(app.History().SettlementSummary()));
+            screen.SetRecordsOpener([&app](QWidget *over) { OpenRecords(app, over); });
             screen.exec();
             break;
         }
@@ -98,7 +101,8 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
             break;
         }
         case MainCommand::PlayerDetails:
-            selectedPlayer = SensyuWin::Browse(app.State(), selectedPlayer, parent);
+            selectedPlayer =
+                SensyuWin::Browse(app.State(), selectedPlayer, parent, app.History().Store());
             break;
         default: break;
     }

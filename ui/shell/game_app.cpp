@@ -4,6 +4,7 @@
 #include <QTimer>
 #include <QWidget>
 
+#include "core/history/history_store.h"
 #include "core/rules/new_game.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
@@ -68,12 +69,14 @@ bool GameApp::ContinueGame(bool fromRecovery) {
     }
     state_ = std::move(loaded.Value());
     OpenMainScreen();
+    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, main_);
     return true;
 }
 
 void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) {
     StartNewGame(game_, teamName.toStdString(), managerName.toStdString());
     OpenMainScreen();
+    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
     ui_.ShowNotice(IntroductionText(), "", 10);
 }
 
@@ -101,6 +104,8 @@ bool GameApp::WriteRecovery() {
 }
 
 bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
+    // The history is written and closed first: saving an emptied team may remove it.
+    history_.Close();
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) {
         // The slot now holds the game; a recovery file that stays (no plain file) is older
@@ -108,6 +113,8 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
         (void)store_.RemoveRecovery(settings_.CurrentSlot);
         return true;
     }
+    // The game stays open, and so does its history.
+    history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
     ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
                    .arg(settings_.CurrentSlot + 1)
                    .arg(QString::fromStdString(saved.Reason())),

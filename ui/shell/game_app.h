@@ -12,6 +12,7 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "core/state/save_store.h"
+#include "ui/shell/history_session.h"
 #include "ui/shell/qt_game_ui.h"
 
 class QWidget;
@@ -36,6 +37,8 @@ public:
     Settings &GameSettings() { return settings_; }
     SaveStore &Store() { return store_; }
     QtGameUi &Ui() { return ui_; }
+    // The running game's history (closed while no game runs).
+    HistorySession &History() { return history_; }
 
     // The title screen, with the settings loaded from their file.
     void ShowTitle();
@@ -82,6 +85,7 @@ private:
     QPointer<QWidget> main_;
     bool recoveryTold_ = false;  // a failed recovery write was reported for this game
     bool locationTold_ = false;  // the player has read where the saves go
+    HistorySession history_;  // after game_: closed before the game goes
 };
 
 }  // namespace tk

@@ -1,0 +1,113 @@
+// Opening the running game's history with the player told, and closing it before a save.
+#include "ui/shell/history_session.h"
+
+#include <QPointer>
+#include <QWidget>
+
+#include "core/history/history_recorder.h"
+#include "core/history/history_store.h"
+#include "core/rules/game.h"
+#include "ui/shell/message_watch.h"
+#include "ui/shell/messages.h"
+
+namespace tk {
+
+namespace {
+
+constexpr int kFont = 12;
+const QString kTitle = QStringLiteral("記録");
+
+bool CanStartAfresh(HistoryProblem p) {
+    // Never for a history another copy is using, or a file that is not a plain file.
+    return p == HistoryProblem::Damaged || p == HistoryProblem::Newer ||
+           p == HistoryProblem::OtherTeam;
+}
+
+}  // namespace
+
+HistorySession::HistorySession() = default;
+
+HistorySession::~HistorySession() {
+    Close();
+}
+
+void HistorySession::Open(Game &game, const QString &path, bool newGame, QWidget *parent) {
+    Close();
+    const HistoryOwner owner{game.state.TeamName, game.state.WeekCount, newGame};
+    // A new game replaces whatever an earlier game of this slot left behind.
+    HistoryStore::Opened opened =
+        newGame ? HistoryStore::StartAfresh(path, owner) : HistoryStore::Open(path, owner);
+    if (!opened.store) {
+        const QString reason = QString::fromStdString(opened.reason);
+        if (CanStartAfresh(opened.problem) &&
+            AskQuestion(QStringLiteral("記録を読み込めませんでした。\r%1\r"
+                                       "記録を新しく始めますか？\r（いいえ：記録なしで続けます）")
+                            .arg(reason),
+                        kTitle, kFont, parent)) {
+            opened = HistoryStore::StartAfresh(path, owner);
+            if (!opened.store) {
+                ShowNotice(QStringLiteral("記録を新しく始められませんでした。\r%1\r"
+                                          "このまま記録なしで続けます。")
+                               .arg(QString::fromStdString(opened.reason)),
+                           kTitle, kFont, parent);
+            }
+        } else if (!CanStartAfresh(opened.problem)) {
+            ShowNotice(QStringLiteral("記録を読み込めませんでした。\r%1\r"
+                                      "このまま記録なしで続けます。")
+                           .arg(reason),
+                       kTitle, kFont, parent);
+        }
+        if (!opened.store) return;
+    } else if (opened.created && !newGame) {
+        ShowNotice(QStringLiteral("このデータにはまだ記録がありません。\r"
+                                  "これから記録を始めます。"),
+                   kTitle, kFont, parent);
+    }
+    Listen(game, std::move(opened.store), parent);
+}
+
+void HistorySession::Reopen(Game &game, const QString &path) {
+    Close();
+    HistoryStore::Opened opened =
+        HistoryStore::Open(path, {game.state.TeamName, game.state.WeekCount, false});
+    if (opened.store) Listen(game, std::move(opened.store), nullptr);
+}
+
+void HistorySession::Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent) {
+    store_ = std::move(store);
+    recorder_ = std::make_unique<HistoryRecorder>(*store_, HistoryRecorder::Commit::EveryWeek);
+    recorder_->SetFailureHandler([parent = QPointer<QWidget>(parent)](const std::string &why) {
+        ShowNotice(QStringLiteral("記録を書き込めませんでした。\r%1\r"
+                                  "このゲームの記録はここで止めます。")
+                       .arg(QString::fromStdString(why)),
+                   kTitle, kFont, parent);
+    });
+    watch_ = std::make_unique<MessageWatch>(*recorder_, game.state);
+    game.history = recorder_.get();
+    game_ = &game;
+}
+
+void HistorySession::Close() {
+    if (game_ != nullptr && game_->history == recorder_.get()) game_->history = nullptr;
+    watch_.reset();
+    if (recorder_ && game_ != nullptr) (void)recorder_->Flush(game_->state.WeekCount);
+    recorder_.reset();
+    store_.reset();
+    game_ = nullptr;
+}
+
+std::vector<MessageRow> HistorySession::Messages() const {
+    if (!store_) return {};
+    const std::vector<MessageRow> &pending = recorder_->PendingMessages();
+    std::vector<MessageRow> out(pending.rbegin(), pending.rend());
+    std::vector<MessageRow> stored = store_->Messages();
+    out.insert(out.end(), std::make_move_iterator(stored.begin()),
+               std::make_move_iterator(stored.end()));
+    return out;
+}
+
+std::string HistorySession::SettlementSummary() const {
+    return store_ ? store_->LatestSummary() : std::string();
+}
+
+}  // namespace tk

@@ -1,0 +1,56 @@
+// The club's history as charts (Qt Charts): funds, team level and wins and losses over the
+// seasons, and one player's six skills month by month.
+#pragma once
+
+#include <vector>
+
+#include <QChartView>
+
+#include "core/history/history_rows.h"
+
+namespace tk {
+
+class HistoryStore;
+
+enum class SeasonChart { Funds, Level, WinsLosses };
+
+// A chart of the seasons (given in any order) with the seasons along the bottom.
+QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
+                            QWidget *parent = nullptr);
+
+// One player's スタミナ, パワー, 技術, 敏捷, ショット and ボレー at each recorded month end, with a
+// dashed line at the month he joined (or, for a player already there, where the history
+// began).
+class ProgressChart : public QChartView {
+    Q_OBJECT
+
+public:
+    explicit ProgressChart(QWidget *parent = nullptr);
+
+    // markWeek < 0: no mark. markName: "入団" or "記録開始".
+    void Show(const std::vector<CurvePoint> &points, int markWeek, const QString &markName);
+    // An empty chart with a reason in its title.
+    void ShowNothing(const QString &why);
+
+    // For tests: the points of skill k (0..5), and the week of the mark (-1 for none).
+    int Points(int skill) const;
+    int MarkWeek() const { return markWeek_; }
+
+private:
+    int markWeek_ = -1;
+};
+
+// How a player's curve is marked: where he joined, or where the history began for a player
+// who was already in the squad.
+QString JoinMarkText(const PlayerRow &player);
+
+// Charts squad player `player`'s skills from the history, or says why there is nothing to
+// chart (no history kept, no month end yet).
+void ShowSquadProgress(ProgressChart *chart, const HistoryStore *history, const GameState &state,
+                       int player);
+
+// The position of a week along a chart of months: the year with the month as a fraction
+// (1年目4月 = 1.25).
+double YearPosition(int week);
+
+}  // namespace tk

@@ -45,6 +45,10 @@ TEST_F(Office, FiguresOfANewGame) {
     EXPECT_EQ(f.expectedIncome, "2000万円");
     EXPECT_EQ(f.landUpkeep, "23万円");
     EXPECT_EQ(f.tenantUpkeep, "0万円");
+    // Nothing has been earned or spent yet: both balances start at nothing, in black.
+    EXPECT_EQ(f.monthBalance, "0万円");
+    EXPECT_EQ(f.seasonBalance, "0万円");
+    EXPECT_EQ(f.monthBalanceColour, 0x000000u);
     EXPECT_EQ(f.sponsorNames[0], "なし");
     EXPECT_EQ(f.sponsorDescriptions[1], "スポンサー契約\r\rしていません");
 }

@@ -38,7 +38,7 @@ void MonthEnd(Game &game) {
 }
 
 bool WeekPlayable(const GameState &s) {
-    return s.WeekCount >= 0 && s.WeekCount < kLastWeek;
+    return s.WeekCount >= 0 && s.WeekCount <= kLastWeek;
 }
 
 void ShowCalendarEnd(Game &game) {
@@ -62,8 +62,8 @@ WeekOutcome EndOfWeek(Game &game) {
     GyoziAct(game);
     // 4. The weather of the week that begins.
     s.Weather = static_cast<std::uint8_t>(game.Random(3, 0));
-    // 5. The week counter. The calendar's last cell is week 4800: the game ends when the
-    //    counter reaches it, so that no week ever reads past the calendar.
+    // 5. The week counter. The calendar's last cell is week 4800: once that week has been
+    //    played the counter stands past the calendar and the game is over.
     s.WeekCount = static_cast<std::int16_t>(s.WeekCount + 1);
     if (!WeekPlayable(s)) {
         ShowCalendarEnd(game);

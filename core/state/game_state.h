@@ -16,6 +16,8 @@ inline constexpr int kLotSlots = 10;  // Facilities(0..9); lots 0..8 are used
 inline constexpr int kLots = 9;
 inline constexpr int kCalendarWeeks = 4801;  // week numbers 0..4800, 100 years
 inline constexpr int kLastWeek = 4800;
+// The week counter once the last week has been played: the game is over, nothing is played.
+inline constexpr int kCalendarOver = kLastWeek + 1;
 inline constexpr int kSkillCount = 11;  // skill indices 0..10
 inline constexpr int kSponsorCount = 7;
 

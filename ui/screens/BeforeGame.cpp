@@ -32,7 +32,7 @@ BeforeGame::BeforeGame(const GameState &s, QWidget *parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("試合"));
     setModal(true);
 
-    const int kind = s.MatchKind(s.WeekCount);
+    const int kind = ThisWeekMatchKind(s);
     gameKind_ = MakeTitle(this, QStringLiteral("GameKind"), 22);
     gameKind_->setText(QString::fromStdString(CompetitionName(kind)));
     pro_ = MakeTitle(this, QStringLiteral("Pro"), 18);

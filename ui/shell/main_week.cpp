@@ -29,7 +29,10 @@ void MainWin::Command(int index) {
         return;
     }
     if (index == 0) {
-        if (ThisWeekMatchKind(app_.State()) != 0)
+        // A game whose calendar has been played to its end plays nothing more: it ends again.
+        if (!WeekPlayable(app_.State()))
+            FinishWeek();
+        else if (ThisWeekMatchKind(app_.State()) != 0)
             PlayMatchWeek();
         else
             StartPracticeWeek();

@@ -6,6 +6,7 @@
 #include "core/rules/grounds_rules.h"
 #include "core/rules/lookups.h"
 #include "core/rules/match_week.h"
+#include "core/rules/office_rules.h"
 #include "core/rules/practice_rules.h"
 #include "core/rules/year_end_rules.h"
 
@@ -54,7 +55,10 @@ WeekOutcome EndOfWeek(Game &game) {
     // 1. The last week of a month, and in March the settlement of the season.
     if (WeekOfMonth(s.WeekCount) == 4) {
         MonthEnd(game);
-        if (MonthOf(s.WeekCount) == 3 && YearEnd(game)) return WeekOutcome::Bankrupt;
+        if (MonthOf(s.WeekCount) != 3)
+            WarnOfShortfall(game);  // the funds will not cover the year end's salaries
+        else if (YearEnd(game))
+            return WeekOutcome::Bankrupt;
     }
     // 2. Buildings due this week.
     IventAct(game);

@@ -4,6 +4,7 @@
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
+#include "core/rules/office_rules.h"
 #include "core/rules/week_rules.h"
 #include "tests/support/scripted_ui.h"
 
@@ -50,10 +51,28 @@ TEST(EndOfWeek, AprilMonthEndChargesUpkeepWithoutSettlement) {
     t.state.Money = 10;
     EXPECT_EQ(EndOfWeek(t.game), WeekOutcome::Next);
     EXPECT_EQ(t.state.WeekCount, 17);
-    // A debt is left for the year end to judge, without a word.
+    // A debt is left for the year end to judge; the month end only warns that the funds will
+    // not cover the year end's salaries.
     EXPECT_EQ(t.state.Money, -13);
     EXPECT_EQ(t.state.LastYear.MoneyAtMonthEnd, -13);
-    EXPECT_TRUE(t.ui.messages.empty());
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].text, ShortfallWarningText(YearEndShortfall(t.state)));
+    EXPECT_EQ(t.ui.messages[0].title, "資金不足");
+}
+
+TEST(EndOfWeek, ShortfallIsToldOnceAtAMonthEndButNotInMarch) {
+    test::TestGame t;
+    StartNewGame(t.game, "テニス部", "山田");
+    t.state.Money = -500;
+    for (int w : {17, 18, 19, 20, WeekNumber(2, 9), WeekNumber(2, 12)}) {
+        t.state.WeekCount = static_cast<std::int16_t>(w);
+        t.state.Money = std::min(t.state.Money, -500);  // the year end pays in its budget
+        t.ui.messages.clear();
+        EndOfWeek(t.game);
+        int warnings = 0;
+        for (const auto &m : t.ui.messages) warnings += m.title == "資金不足";
+        EXPECT_EQ(warnings, w == 20 ? 1 : 0) << w;
+    }
 }
 
 TEST(EndOfWeek, FirstDeclineAtTheEndOfJanuaryAt31) {

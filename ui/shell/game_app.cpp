@@ -6,6 +6,7 @@
 #include "core/rules/new_game.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
+#include "ui/shell/MeSForm.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/screen_hooks.h"
 
@@ -14,9 +15,11 @@ namespace tk {
 GameApp::GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent)
     : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(dataFolder) {
     InstallScreenHooks(*this, nullptr);
+    MeSForm::UseSettings(&settings_);  // how notices close is the player's setting
 }
 
 GameApp::~GameApp() {
+    MeSForm::ReleaseSettings(&settings_);
     delete title_;
     delete newGame_;
     delete main_;

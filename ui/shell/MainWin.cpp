@@ -150,6 +150,7 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
         grounds_->SetOverlayVisible(markVis_);
     });
     connect(&timerInfo_, &QTimer::timeout, this, [this] { keyFlags_.fill(false); });
+    InstallAdvanceCommand();
     setFocusPolicy(Qt::StrongFocus);
 }
 

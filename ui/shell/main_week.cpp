@@ -12,11 +12,16 @@
 #include "ui/shell/messages.h"
 #include "ui/shell/timing.h"
 #include "ui/widgets/grounds_view.h"
+#include "ui/widgets/picture_catalogue.h"
 
 namespace tk {
 
 void MainWin::Command(int index) {
-    if (practiceRunning_ || weekBusy_) {
+    if (index == kAdvanceButton) {
+        AdvanceCommand();
+        return;
+    }
+    if (practiceRunning_ || weekBusy_ || advancing_) {
         // The practice timers wait while the notice is open, so nothing moves behind it.
         const bool running = timeSpend_.isActive();
         timeSpend_.stop();
@@ -29,16 +34,20 @@ void MainWin::Command(int index) {
         return;
     }
     if (index == 0) {
-        // A game whose calendar has been played to its end plays nothing more: it ends again.
-        if (!WeekPlayable(app_.State()))
-            FinishWeek();
-        else if (ThisWeekMatchKind(app_.State()) != 0)
-            PlayMatchWeek();
-        else
-            StartPracticeWeek();
+        PlayOneWeek();
         return;
     }
     OpenScreen(index);
+}
+
+void MainWin::PlayOneWeek() {
+    // A game whose calendar has been played to its end plays nothing more: it ends again.
+    if (!WeekPlayable(app_.State()))
+        FinishWeek();
+    else if (ThisWeekMatchKind(app_.State()) != 0)
+        PlayMatchWeek();
+    else
+        StartPracticeWeek();
 }
 
 void MainWin::OpenScreen(int index) {
@@ -96,6 +105,7 @@ void MainWin::FinishWeek() {
     weekBusy_ = true;
     const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
     weekBusy_ = false;
+    if (advancing_) AdvanceWeekEnded(outcome);
     switch (outcome) {
         case WeekOutcome::Next: FormLoad(); break;
         case WeekOutcome::Bankrupt:

@@ -5,14 +5,7 @@
 tk_setup "$1"
 tk_start
 tk_wait_window BeginForm
-tk_click SaveData0
-tk_wait_window NewGameWin
-tk_click NameText0
-xdotool type --delay 50 "Team"
-tk_click NameText1
-xdotool type --delay 50 "Boss"
-tk_click_text "はじめる！"
-tk_wait_window MeSForm
+tk_new_game Team Boss
 tk_key Return  # the introduction
 tk_wait_window MainWin
 grep -q '^window MainWin .* title=.*1年目 4月 1週' "$TK_REPORT" || tk_fail "not in 4月1週"

@@ -13,6 +13,8 @@
 #   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
 #   tk_focus_name                 the objectName of the widget with the focus
 #   tk_wait_exit [SECONDS]        waits for the game to end; sets $TK_STATUS
+#   tk_new_game TEAM MANAGER      from the title screen, a new game in the first slot, up to
+#                                 its introduction notice (ASCII names)
 #   tk_fail MESSAGE               prints the report and fails the test
 
 set -u
@@ -126,4 +128,15 @@ tk_wait_exit() {
         tries=$((tries - 1))
     done
     tk_fail "the game was still running $seconds s later"
+}
+
+tk_new_game() {
+    tk_click SaveData0
+    tk_wait_window NewGameWin
+    tk_click NameText0
+    xdotool type --delay 50 "$1"
+    tk_click NameText1
+    xdotool type --delay 50 "$2"
+    tk_click_text "はじめる！"
+    tk_wait_window MeSForm
 }

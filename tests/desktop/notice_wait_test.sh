@@ -9,14 +9,7 @@ tk_click Command2
 tk_wait_window SetWIn
 tk_click NoticeWaitsOption
 tk_click OkButton
-tk_click SaveData0
-tk_wait_window NewGameWin
-tk_click NameText0
-xdotool type --delay 50 "Team"
-tk_click NameText1
-xdotool type --delay 50 "Boss"
-tk_click_text "はじめる！"
-tk_wait_window MeSForm
+tk_new_game Team Boss
 sleep 6  # past the five seconds a notice of the rules would stay
 [ -n "$(tk_line window MeSForm)" ] || tk_fail "the introduction closed by itself"
 tk_key Return

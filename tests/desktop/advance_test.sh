@@ -5,7 +5,7 @@
 tk_setup "$1"
 tk_start
 tk_wait_window BeginForm
-tk_new_game Team Boss
+tk_new_game_notice Team Boss
 tk_key Return  # the introduction
 tk_wait_window MainWin
 grep -q '^window MainWin .* title=.*1年目 4月 1週' "$TK_REPORT" || tk_fail "not in 4月1週"

@@ -13,8 +13,8 @@
 #   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
 #   tk_focus_name                 the objectName of the widget with the focus
 #   tk_wait_exit [SECONDS]        waits for the game to end; sets $TK_STATUS
-#   tk_new_game TEAM MANAGER      from the title screen, a new game in the first slot, up to
-#                                 its introduction notice (ASCII names)
+#   tk_new_game_notice TEAM MGR   from the title screen, a new game in the first slot, up to
+#                                 its introduction notice, left open (ASCII names)
 #   tk_fail MESSAGE               prints the report and fails the test
 
 set -u
@@ -130,7 +130,7 @@ tk_wait_exit() {
     tk_fail "the game was still running $seconds s later"
 }
 
-tk_new_game() {
+tk_new_game_notice() {
     tk_click SaveData0
     tk_wait_window NewGameWin
     tk_click NameText0

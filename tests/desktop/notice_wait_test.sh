@@ -9,7 +9,7 @@ tk_click Command2
 tk_wait_window SetWIn
 tk_click NoticeWaitsOption
 tk_click OkButton
-tk_new_game Team Boss
+tk_new_game_notice Team Boss
 sleep 6  # past the five seconds a notice of the rules would stay
 [ -n "$(tk_line window MeSForm)" ] || tk_fail "the introduction closed by itself"
 tk_key Return

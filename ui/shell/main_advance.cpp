@@ -38,9 +38,12 @@ private:
 }  // namespace
 
 void MainWin::InstallAdvanceCommand() {
-    // Shift+Enter: 次の週へ, on and on.
-    for (const int key : {Qt::Key_Return, Qt::Key_Enter}) {
-        auto *shortcut = new QShortcut(QKeySequence(Qt::SHIFT | key), this);
+    // Shift+Enter: 次の週へ (Enter), on and on; 9: the ninth button, as 1..8 are the others.
+    const QKeySequence keys[] = {QKeySequence(Qt::SHIFT | Qt::Key_Return),
+                                 QKeySequence(Qt::SHIFT | Qt::Key_Enter), QKeySequence(Qt::Key_9)};
+    for (const QKeySequence &key : keys) {
+        auto *shortcut = new QShortcut(key, this);
+        shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this] { Command(kAdvanceButton); });
     }
 }

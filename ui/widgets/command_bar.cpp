@@ -21,10 +21,9 @@ const char *const kToolTips[kCommandButtonCount] = {
 };
 
 const char *const kAdvanceToolTip =
-    "連続進行（Shift+Enter）\n"
-    "試合の週・行事・工事の完成・月末・年度末まで、週を続けて進めます。\n"
-    "Esc か「停止」で止まります。";
-const char *const kStopToolTip = "停止（Esc）\nいまの週が終わったところで止まります。";
+    "連続進行：試合の週・行事・工事の完成・月末・年度末まで、週を続けて進めます。\n"
+    "Esc か「停止」で止まります。\nキー: Shift+Enter / 9";
+const char *const kStopToolTip = "停止：いまの週が終わったところで止まります。\nキー: Esc / 9";
 const char *const kRunningText = "連続進行中（Escで停止）";
 const char *const kStoppingText = "この週で止まります";
 

@@ -220,6 +220,8 @@ bool HasIndividualCoach(const GameState &s) {
 }
 
 int ThisWeekMatchKind(const GameState &s) {
+    // Past the last week of the calendar (a finished game) nothing is booked.
+    if (s.WeekCount < 0 || s.WeekCount > kLastWeek) return 0;
     return s.MatchKind(s.WeekCount);
 }
 

@@ -100,7 +100,7 @@ void ShowBoutResult(GameUi &ui, int bout, bool won) {
 
 Match::Match(Game &game) : game_(game) {
     const GameState &s = game.state;
-    kind_ = s.MatchKind(s.WeekCount);
+    kind_ = ThisWeekMatchKind(s);
     const SkillRange range = OpponentRange(kind_);
     for (int n = 1; n <= kBouts; ++n) {
         PlayerRecord &them = theirs_[static_cast<std::size_t>(n - 1)];

@@ -3,13 +3,14 @@
 
 #include "core/rules/game.h"
 #include "core/rules/lineup_rules.h"
+#include "core/rules/lookups.h"
 #include "core/rules/match_engine.h"
 #include "core/rules/tournament_rules.h"
 
 namespace tk {
 
 bool IsMatchWeek(const GameState &s) {
-    return s.MatchKind(s.WeekCount) != 0;
+    return ThisWeekMatchKind(s) != 0;
 }
 
 void PlayMatchRound(Game &game) {

@@ -26,9 +26,11 @@ void DrawStartingPlayer(Game &game, PlayerRecord &p) {
 void InitNewGame(Game &game) {
     GameState &s = game.state;
     s.WeekCount = 13;
-    s.LastYear.MoneyAtYearEnd = 13;
-    s.LastYear.MoneyAtMonthEnd = 13;
     s.Money = 3000;
+    // The month's and the season's balance start from the starting funds, so that the office
+    // and the first year end measure against what the club began with.
+    s.LastYear.MoneyAtYearEnd = s.Money;
+    s.LastYear.MoneyAtMonthEnd = s.Money;
 
     for (int i = 0; i < 6; ++i) {
         PlayerRecord &p = s.Players[static_cast<std::size_t>(i)];

@@ -1,12 +1,15 @@
 // The office's figures and the sponsor signing rules.
 #include "core/rules/office_rules.h"
 
+#include <algorithm>
+
 #include "core/rules/events.h"
 #include "core/rules/game.h"
 #include "core/rules/grounds_rules.h"
 #include "core/rules/lookups.h"
 #include "core/rules/roster_rules.h"
 #include "core/rules/sponsors.h"
+#include "core/rules/year_end_rules.h"
 
 namespace tk {
 
@@ -47,6 +50,24 @@ std::uint32_t BalanceColour(std::int32_t money, std::int32_t snapshot) {
     return money < snapshot ? kLossColour : kGainColour;
 }
 
+std::int64_t YearEndNeed(const GameState &s) {
+    return YearlySalaries(s) - TeamBudget(s);
+}
+
+std::int64_t YearEndShortfall(const GameState &s) {
+    return std::max<std::int64_t>(0, YearEndNeed(s) - s.Money);
+}
+
+std::string ShortfallWarningText(std::int64_t shortfall) {
+    return "資金が足りません。\r年度末の年俸の支払いに\rチーム予算を足しても\r" +
+           MoneyText(shortfall) + "不足します。";
+}
+
+void WarnOfShortfall(Game &game) {
+    const std::int64_t shortfall = YearEndShortfall(game.state);
+    if (shortfall > 0) game.ui.ShowNotice(ShortfallWarningText(shortfall), kShortfallTitle, 12);
+}
+
 std::string SponsorKeepingMark(const GameState &s, int sponsor) {
     if (SPromissCrear(s, sponsor)) return "  ○";
     if (SPenalty(sponsor) > 0) return "  ×";
@@ -85,6 +106,9 @@ OfficeFigures MakeOfficeFigures(const GameState &s) {
     f.monthBalanceColour = BalanceColour(s.Money, s.LastYear.MoneyAtMonthEnd);
     f.seasonBalance = MoneyText(SeasonBalance(s));
     f.seasonBalanceColour = BalanceColour(s.Money, s.LastYear.MoneyAtYearEnd);
+    const std::int64_t shortfall = YearEndShortfall(s);
+    f.yearEndShortfall = shortfall > 0 ? MoneyText(shortfall) : kNoShortfallText;
+    f.yearEndShortfallColour = shortfall > 0 ? kLossColour : kGainColour;
     for (int slot = 1; slot <= 2; ++slot) {
         f.sponsorNames[static_cast<std::size_t>(slot - 1)] = SponsorSlotName(s, slot);
         f.sponsorDescriptions[static_cast<std::size_t>(slot - 1)] = SponsorSlotDescription(s, slot);

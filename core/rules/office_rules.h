@@ -31,6 +31,8 @@ struct OfficeFigures {
     std::uint32_t monthBalanceColour = 0;
     std::string seasonBalance;  // "今期の収支"
     std::uint32_t seasonBalanceColour = 0;
+    std::string yearEndShortfall;  // "年度末の不足": the money text, or "なし"
+    std::uint32_t yearEndShortfallColour = 0;
     std::array<std::string, 2> sponsorNames;  // "スポンサー 1", "スポンサー 2"
     std::array<std::string, 2> sponsorDescriptions;
     std::array<std::string, 3> schedule;  // "今週", "来週", "来々週"
@@ -42,6 +44,19 @@ std::int64_t CoachSalaryTotal(const GameState &s);  // coaches under contract
 std::int64_t MonthBalance(const GameState &s);      // Money - MoneyAtMonthEnd
 std::int64_t SeasonBalance(const GameState &s);     // Money - MoneyAtYearEnd
 std::uint32_t BalanceColour(std::int32_t money, std::int32_t snapshot);
+
+// What the coming year end takes from the funds: the salaries as they stand (the squad and
+// the employed coaches) less the team budget it pays in. Negative when the budget covers them.
+std::int64_t YearEndNeed(const GameState &s);
+// How far the funds fall short of that need; 0 when they cover it.
+std::int64_t YearEndShortfall(const GameState &s);
+inline constexpr const char *kNoShortfallText = "なし";
+inline constexpr const char *kShortfallTitle = "資金不足";
+// The month end's warning of a shortfall.
+std::string ShortfallWarningText(std::int64_t shortfall);
+// The month end's step after the upkeep: the warning when the funds fall short (once, since
+// a month ends once). March's month end has none: its settlement follows at once.
+void WarnOfShortfall(Game &game);
 
 // "  ○" when the keeping condition is met this season, "  ×" when it is not and breaking it
 // costs a penalty, nothing for a sponsor without a penalty.

@@ -6,6 +6,7 @@
 #include "core/rules/grounds_rules.h"
 #include "core/rules/lookups.h"
 #include "core/rules/match_week.h"
+#include "core/rules/office_rules.h"
 #include "core/rules/practice_rules.h"
 #include "core/rules/year_end_rules.h"
 
@@ -39,7 +40,7 @@ void MonthEnd(Game &game) {
 }
 
 bool WeekPlayable(const GameState &s) {
-    return s.WeekCount >= 0 && s.WeekCount < kLastWeek;
+    return s.WeekCount >= 0 && s.WeekCount <= kLastWeek;
 }
 
 void ShowCalendarEnd(Game &game) {
@@ -55,7 +56,10 @@ WeekOutcome EndOfWeek(Game &game) {
     // 1. The last week of a month, and in March the settlement of the season.
     if (WeekOfMonth(s.WeekCount) == 4) {
         MonthEnd(game);
-        if (MonthOf(s.WeekCount) == 3 && YearEnd(game)) return WeekOutcome::Bankrupt;
+        if (MonthOf(s.WeekCount) != 3)
+            WarnOfShortfall(game);  // the funds will not cover the year end's salaries
+        else if (YearEnd(game))
+            return WeekOutcome::Bankrupt;
     }
     // 2. Buildings due this week.
     IventAct(game);
@@ -63,8 +67,8 @@ WeekOutcome EndOfWeek(Game &game) {
     GyoziAct(game);
     // 4. The weather of the week that begins.
     s.Weather = static_cast<std::uint8_t>(game.Random(3, 0));
-    // 5. The week counter. The calendar's last cell is week 4800: the game ends when the
-    //    counter reaches it, so that no week ever reads past the calendar.
+    // 5. The week counter. The calendar's last cell is week 4800: once that week has been
+    //    played the counter stands past the calendar and the game is over.
     s.WeekCount = static_cast<std::int16_t>(s.WeekCount + 1);
     if (game.history != nullptr) game.history->WeekEnded(s);
     if (!WeekPlayable(s)) {

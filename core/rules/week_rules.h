@@ -29,7 +29,8 @@ void AgePlayers(GameState &s);
 // The last week of a month: ageing, the grounds' upkeep and the month-end snapshot.
 void MonthEnd(Game &game);
 
-// True while week `WeekCount` can still be played: the calendar holds its week and the next.
+// True while week `WeekCount` can still be played: the calendar holds it (weeks up to 4800;
+// the counter stands at 4801 once the last week has been played).
 bool WeekPlayable(const GameState &s);
 
 // Closes the current week: the month end (and in March the year-end settlement), the

@@ -16,6 +16,8 @@ inline constexpr int kLotSlots = 10;  // Facilities(0..9); lots 0..8 are used
 inline constexpr int kLots = 9;
 inline constexpr int kCalendarWeeks = 4801;  // week numbers 0..4800, 100 years
 inline constexpr int kLastWeek = 4800;
+// The week counter once the last week has been played: the game is over, nothing is played.
+inline constexpr int kCalendarOver = kLastWeek + 1;
 inline constexpr int kSkillCount = 11;  // skill indices 0..10
 inline constexpr int kSponsorCount = 7;
 
@@ -169,6 +171,16 @@ struct Settings {
     std::int16_t FastMode = 0;  // -1 fast, 0 normal
 
     bool operator==(const Settings &) const = default;
+
+    // How notices close, the player's choice in ゲーム設定: by themselves after five seconds
+    // (the rules' way and the default) or only on "閉じる". It is kept in a byte the game
+    // never used, the first of the spare records (offset 3 of the file), so the file stays
+    // 700 bytes and loads unchanged in versions that know nothing of it. 1 means "wait";
+    // any other value reads as the five seconds.
+    bool NoticesWait() const { return SparePlayers[0].FamilyName == kNoticesWaitMark; }
+    void SetNoticesWait(bool wait) { SparePlayers[0].FamilyName = wait ? kNoticesWaitMark : 0; }
+
+    static constexpr std::uint8_t kNoticesWaitMark = 1;
 };
 
 inline constexpr std::int16_t kSettingsVersion = 1030;

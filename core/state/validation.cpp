@@ -22,7 +22,8 @@ bool InRange(int value, int low, int high) {
 }
 
 std::optional<std::string> FindScalarFault(const GameState &s) {
-    if (!InRange(s.WeekCount, 1, kLastWeek))
+    // 4801: the last week has been played and the game is over; it loads to be looked at.
+    if (!InRange(s.WeekCount, 1, kCalendarOver))
         return Fault("日付が範囲外です", "WeekCount", s.WeekCount);
     if (!InRange(s.TimeOfDay, 0, 7)) return Fault("時間帯が範囲外です", "TimeOfDay", s.TimeOfDay);
     if (!InRange(s.Weather, 0, 3)) return Fault("天気が範囲外です", "Weather", s.Weather);

@@ -49,6 +49,9 @@ TEST(Booking, TenAYearThenNoMore) {
 
 TEST(Booking, NoNextWeekAtTheEndOfTheCalendar) {
     TestGame t;
+    // The last week of the calendar is played, so it may still take a practice match.
+    t.state.WeekCount = kLastWeek - 1;
+    EXPECT_TRUE(CanBookPracticeMatch(t.state));
     t.state.WeekCount = kLastWeek;
     EXPECT_FALSE(CanBookPracticeMatch(t.state));
     EXPECT_FALSE(BookPracticeMatch(t.state, 1));

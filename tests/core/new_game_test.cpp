@@ -18,8 +18,9 @@ TEST(NewGame, StartingValues) {
     EXPECT_EQ(s.WeekCount, 13);
     EXPECT_EQ(DateText(s.WeekCount), "1年目4月1週");
     EXPECT_EQ(s.Money, 3000);
-    EXPECT_EQ(s.LastYear.MoneyAtYearEnd, 13);
-    EXPECT_EQ(s.LastYear.MoneyAtMonthEnd, 13);
+    // The balances start from the starting funds: nothing earned or spent yet.
+    EXPECT_EQ(s.LastYear.MoneyAtYearEnd, 3000);
+    EXPECT_EQ(s.LastYear.MoneyAtMonthEnd, 3000);
     EXPECT_EQ(s.TeamLevel, 1);
     EXPECT_EQ(s.TeamCourtsDay, 1);
     EXPECT_EQ(s.TeamCourtsNight, 1);

@@ -1,6 +1,7 @@
 // The office's figures, its schedule rows and the April sponsor desk.
 #include <gtest/gtest.h>
 
+#include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
 #include "core/rules/office_rules.h"
 #include "core/rules/sponsors.h"
@@ -45,8 +46,39 @@ TEST_F(Office, FiguresOfANewGame) {
     EXPECT_EQ(f.expectedIncome, "2000万円");
     EXPECT_EQ(f.landUpkeep, "23万円");
     EXPECT_EQ(f.tenantUpkeep, "0万円");
+    // Nothing has been earned or spent yet: both balances start at nothing, in black.
+    EXPECT_EQ(f.monthBalance, "0万円");
+    EXPECT_EQ(f.seasonBalance, "0万円");
+    EXPECT_EQ(f.monthBalanceColour, 0x000000u);
     EXPECT_EQ(f.sponsorNames[0], "なし");
     EXPECT_EQ(f.sponsorDescriptions[1], "スポンサー契約\r\rしていません");
+}
+
+TEST_F(Office, ShortfallOfTheYearEndSalaries) {
+    // Salaries 1500 (players) + 450 (coach 1) against the budget of the team's level.
+    for (int i = 0; i < 6; ++i) s.Players[i].Salary = i < 3 ? 500 : 0;
+    s.Coaches[1].Hired = kCoachTeam;
+    struct Case {
+        int level;
+        std::int32_t money;
+        std::int64_t shortfall;
+    };
+    const Case cases[] = {
+        {1, 0, 0},    // the budget of 2000 covers 1950
+        {1, -51, 1},  // ... but not a debt of 51 on top
+        {1, -2000, 1950}, {2, -3049, 0}, {2, -3051, 1}, {5, -2147483647 - 1, 2147455598},
+    };
+    for (const Case &c : cases) {
+        s.TeamLevel = static_cast<std::uint8_t>(c.level);
+        s.Money = c.money;
+        EXPECT_EQ(YearEndShortfall(s), c.shortfall) << c.level << " " << c.money;
+        const OfficeFigures f = MakeOfficeFigures(s);
+        EXPECT_EQ(f.yearEndShortfall, c.shortfall > 0 ? MoneyText(c.shortfall) : "なし");
+        EXPECT_EQ(f.yearEndShortfallColour, c.shortfall > 0 ? 0xFF0000u : 0x000000u);
+    }
+    EXPECT_EQ(
+        ShortfallWarningText(1950),
+        "資金が足りません。\r年度末の年俸の支払いに\rチーム予算を足しても\r1950万円不足します。");
 }
 
 TEST_F(Office, KeepingMarkShowsOnlyForSponsorsWithAPenalty) {

@@ -115,8 +115,8 @@ TEST_P(FirstSeason, TellsItsStory) {
                                       PersonName(leaving) + "さんを\r解雇しますか？",
                                       "今年のチーム予算は\r2000万円です"};
     if (sponsor) story.push_back("スポンサー収益として\r契約金1000万円\rが入ってきました");
-    const std::string word = money >= 13 ? "黒字" : "赤字";
-    story.push_back("今年は" + MoneyText(std::llabs(money - 13)) + "の\r" + word + "でした。");
+    const std::string word = money >= 3000 ? "黒字" : "赤字";
+    story.push_back("今年は" + MoneyText(std::llabs(money - 3000)) + "の\r" + word + "でした。");
     EXPECT_EQ(t.ui.Texts(), story);
     // A season of practice: stamina, power, technique and agility all grew.
     for (int k = 0; k < 4; ++k) EXPECT_GT(t.state.Players[0].Skill[k], youngSkills[k]) << k;

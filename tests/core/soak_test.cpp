@@ -41,7 +41,7 @@ std::optional<long> EnvNumber(const char *name) {
 // The first broken invariant of a record after a week, or nothing.
 std::optional<std::string> FindBrokenInvariant(const GameState &s, std::int32_t moneyBefore) {
     auto broken = [](const std::string &what) { return std::optional<std::string>(what); };
-    if (s.WeekCount < 0 || s.WeekCount > kLastWeek)
+    if (s.WeekCount < 0 || s.WeekCount > kCalendarOver)
         return broken("week " + std::to_string(s.WeekCount));
     // A change of 2^31 or more in one week can only be a wrap of the 32-bit funds.
     const std::int64_t change = std::int64_t{s.Money} - moneyBefore;
@@ -161,7 +161,7 @@ int Soak(const SoakGame &g, LateGame *late = nullptr) {
     }
     EXPECT_NE(sim.LastOutcome(), WeekOutcome::Next) << g << ": the game did not end";
     if (sim.LastOutcome() == WeekOutcome::CalendarEnd) {
-        EXPECT_EQ(sim.State().WeekCount, kLastWeek) << g;
+        EXPECT_EQ(sim.State().WeekCount, kCalendarOver) << g;
     } else {
         EXPECT_TRUE(sim.State().TeamName.empty()) << g;
     }

@@ -20,7 +20,7 @@ GameState NewGame() {
 TEST(GameFault, NewGameAndEdgeValuesPass) {
     GameState s = NewGame();
     EXPECT_EQ(FindGameFault(s), std::nullopt);
-    s.WeekCount = kLastWeek;
+    s.WeekCount = kCalendarOver;  // a game whose calendar has been played to its end
     s.TimeOfDay = 7;
     s.Weather = 3;
     s.TeamLevel = 5;
@@ -59,7 +59,7 @@ TEST(GameFault, OutOfRangeMembersAreRefused) {
     };
     const Case cases[] = {
         {"WeekCount", [](GameState &s) { s.WeekCount = 0; }},
-        {"WeekCount", [](GameState &s) { s.WeekCount = kLastWeek + 1; }},
+        {"WeekCount", [](GameState &s) { s.WeekCount = kCalendarOver + 1; }},
         {"WeekCount", [](GameState &s) { s.WeekCount = -3; }},
         {"TimeOfDay", [](GameState &s) { s.TimeOfDay = 8; }},
         {"Weather", [](GameState &s) { s.Weather = 4; }},

@@ -4,6 +4,7 @@
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
+#include "core/rules/office_rules.h"
 #include "core/rules/week_rules.h"
 #include "tests/support/scripted_ui.h"
 
@@ -50,10 +51,28 @@ TEST(EndOfWeek, AprilMonthEndChargesUpkeepWithoutSettlement) {
     t.state.Money = 10;
     EXPECT_EQ(EndOfWeek(t.game), WeekOutcome::Next);
     EXPECT_EQ(t.state.WeekCount, 17);
-    // A debt is left for the year end to judge, without a word.
+    // A debt is left for the year end to judge; the month end only warns that the funds will
+    // not cover the year end's salaries.
     EXPECT_EQ(t.state.Money, -13);
     EXPECT_EQ(t.state.LastYear.MoneyAtMonthEnd, -13);
-    EXPECT_TRUE(t.ui.messages.empty());
+    ASSERT_EQ(t.ui.messages.size(), 1u);
+    EXPECT_EQ(t.ui.messages[0].text, ShortfallWarningText(YearEndShortfall(t.state)));
+    EXPECT_EQ(t.ui.messages[0].title, "資金不足");
+}
+
+TEST(EndOfWeek, ShortfallIsToldOnceAtAMonthEndButNotInMarch) {
+    test::TestGame t;
+    StartNewGame(t.game, "テニス部", "山田");
+    t.state.Money = -500;
+    for (int w : {17, 18, 19, 20, WeekNumber(2, 9), WeekNumber(2, 12)}) {
+        t.state.WeekCount = static_cast<std::int16_t>(w);
+        t.state.Money = std::min(t.state.Money, -500);  // the year end pays in its budget
+        t.ui.messages.clear();
+        EndOfWeek(t.game);
+        int warnings = 0;
+        for (const auto &m : t.ui.messages) warnings += m.title == "資金不足";
+        EXPECT_EQ(warnings, w == 20 ? 1 : 0) << w;
+    }
 }
 
 TEST(EndOfWeek, FirstDeclineAtTheEndOfJanuaryAt31) {
@@ -88,25 +107,43 @@ TEST(Events, CampChoiceAndScoutingAnnouncement) {
     EXPECT_EQ(t.ui.scoutScreens, 1);
 }
 
-TEST(CalendarEnd, TheLastWeekEndsTheGameAndKeepsTheTeam) {
+TEST(CalendarEnd, TheLastWeekIsPlayedThenTheGameEndsAndKeepsTheTeam) {
     test::TestGame t;
     StartNewGame(t.game, "テニス部", "山田");
+    // Week 4800 (100年目12月4週) is a week like any other: a building falls due, a practice
+    // match is played, and the month ends with its upkeep and the players' decline.
     t.state.WeekCount = kLastWeek - 1;
-    EXPECT_EQ(PlayWeek(t.game, nullptr), WeekOutcome::CalendarEnd);
-    EXPECT_EQ(t.state.WeekCount, kLastWeek);
+    EXPECT_EQ(PlayWeek(t.game, nullptr), WeekOutcome::Next);
+    ASSERT_EQ(t.state.WeekCount, kLastWeek);
+    ASSERT_TRUE(WeekPlayable(t.state));
+    t.state.Facilities[2].Kind = kUnderConstruction;
+    t.state.Calendar[1][kLastWeek] = {2, kIndoorCourt};
+    t.state.MatchKind(kLastWeek) = 1;
+    t.state.Players[0].BirthYear = 60;  // 40 in year 100: declines at the month end
+    t.state.Players[0].Skill.fill(100);
+    t.ui.messages.clear();
+    const std::int32_t before = t.state.Money;
+    int matchesPlayed = 0;
+    EXPECT_EQ(PlayWeek(t.game, [&](Game &) { ++matchesPlayed; }), WeekOutcome::CalendarEnd);
+    EXPECT_EQ(matchesPlayed, 1);
+    EXPECT_EQ(t.state.Facilities[2].Kind, kIndoorCourt);
+    EXPECT_EQ(t.state.Money, before - 23);  // the upkeep before the indoor court was finished
+    EXPECT_EQ(t.state.LastYear.MoneyAtMonthEnd, t.state.Money);
+    EXPECT_EQ(t.state.Players[0].Skill[0], 93);
+    EXPECT_EQ(t.state.WeekCount, kCalendarOver);
     EXPECT_EQ(t.state.TeamName, "テニス部");
-    ASSERT_FALSE(t.ui.messages.empty());
-    EXPECT_EQ(t.ui.messages.back().title, "ゲーム終了");
+    ASSERT_EQ(t.ui.messages.size(), 2u);
+    EXPECT_EQ(t.ui.messages[0].text, "室内コートの\r工事が終わりました");
+    EXPECT_EQ(t.ui.messages[1].title, "ゲーム終了");
     EXPECT_FALSE(WeekPlayable(t.state));
+    EXPECT_EQ(ThisWeekMatchKind(t.state), 0);
 
     // A game saved at the end stays at the end: nothing more is played.
     const GameState atEnd = t.state;
     bool matchPlayed = false;
-    t.state.MatchKind(kLastWeek) = 10;
     EXPECT_EQ(PlayWeek(t.game, [&](Game &) { matchPlayed = true; }), WeekOutcome::CalendarEnd);
     EXPECT_EQ(EndOfWeek(t.game), WeekOutcome::CalendarEnd);
     EXPECT_FALSE(matchPlayed);
-    t.state.MatchKind(kLastWeek) = 0;
     EXPECT_EQ(t.state, atEnd);
 }
 

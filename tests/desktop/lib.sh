@@ -18,6 +18,8 @@
 #   tk_new_game TEAM MANAGER      from the title screen, a new game in slot 1 up to the main
 #                                 screen, its introduction closed (ASCII names)
 #   tk_stop                       ends the game at once (kill), for a test that starts it again
+#   tk_new_game_notice TEAM MGR   from the title screen, a new game in the first slot, up to
+#                                 its introduction notice, left open (ASCII names)
 #   tk_fail MESSAGE               prints the report and fails the test
 #   tk_click_at NAME X Y          clicks widget NAME at X, Y from its top left corner
 #   tk_click_point X Y            clicks the screen at X, Y (logical pixels, see TK_SCALE)
@@ -245,4 +247,15 @@ tk_restart() {
         TK_PID=""
     fi
     tk_start "$@"
+}
+
+tk_new_game_notice() {
+    tk_click SaveData0
+    tk_wait_window NewGameWin
+    tk_click NameText0
+    xdotool type --delay 50 "$1"
+    tk_click NameText1
+    xdotool type --delay 50 "$2"
+    tk_click_text "はじめる！"
+    tk_wait_window MeSForm
 }

@@ -8,6 +8,7 @@
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
 #include "core/state/save_store.h"
+#include "core/state/validation.h"
 #include "tests/storage/storage_support.h"
 #include "tests/support/record_fill.h"
 #include "tests/support/scripted_ui.h"
@@ -277,6 +278,37 @@ TEST_F(SaveStoreTest, SettingsRoundTripAndDefaults) {
     }
     WriteBytes(store.SettingsPath(), good + QByteArray(10, '\x01'));
     EXPECT_EQ(store.LoadSettings().CurrentSlot, 2);
+}
+
+// The notice choice lives in a spare byte: the file stays 700 bytes, keeps the choice, and
+// passes the same load checks as before (so older versions load it), while a file of an older
+// version, whose spare bytes are zero, reads as the five-second notices of the rules.
+TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
+    SaveStore store(Data());
+    Settings older;
+    older.FastMode = kTrue;
+    ASSERT_TRUE(store.SaveSettings(older).Ok());
+    EXPECT_FALSE(store.LoadSettings().NoticesWait());
+    QByteArray expected = ReadBytes(store.SettingsPath());
+    expected[3] = '\x01';  // the one byte the choice changes
+
+    Settings s = older;
+    s.SetNoticesWait(true);
+    ASSERT_TRUE(store.SaveSettings(s).Ok());
+    const QByteArray bytes = ReadBytes(store.SettingsPath());
+    ASSERT_EQ(bytes.size(), 700);
+    EXPECT_EQ(bytes, expected);
+    const std::span<const std::uint8_t> raw(reinterpret_cast<const std::uint8_t *>(bytes.data()),
+                                            static_cast<std::size_t>(bytes.size()));
+    EXPECT_TRUE(SettingsUsable(DecodeSettings(raw)));
+    const Settings loaded = store.LoadSettings();
+    EXPECT_TRUE(loaded.NoticesWait());
+    EXPECT_EQ(loaded.FastMode, kTrue);
+    // An older version writes back the spare bytes it read, the choice with them.
+    s.Version = kSettingsVersion;
+    EXPECT_EQ(EncodeSettings(loaded), EncodeSettings(s));
+    s.SetNoticesWait(false);
+    EXPECT_EQ(s.SparePlayers[0], PlayerRecord{});
 }
 
 TEST_F(SaveStoreTest, ChooseDataFolderFallsBack) {

@@ -3,6 +3,7 @@
 #include <QLabel>
 #include <QTest>
 
+#include "tests/support/scripted_ui.h"
 #include "tests/ui/match_screen_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -27,6 +28,16 @@ private slots:
         QCOMPARE(screen.GameKind()->text(), QStringLiteral("ワールドテニス"));
         QCOMPARE(screen.Pro()->text(), QStringLiteral("準々決勝"));
         QVERIFY(!screen.Picture()->pixmap().isNull());
+    }
+
+    void fastModeShortensTheAnnouncement() {
+        TestGame t;
+        BookWeek(t.state, 100, 1);
+        for (const bool fast : {false, true}) {
+            t.settings.FastMode = fast ? kTrue : kFalse;
+            BeforeGame screen(t.game);
+            QCOMPARE(screen.Timer1().interval(), fast ? 400 : 2000);
+        }
     }
 
     void closes_data() {

@@ -1,6 +1,7 @@
 // The match screen: the same match as the engine plays for the same seed, what a finished
 // bout shows, and no way out before the end.
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "core/rules/lookups.h"
@@ -10,6 +11,7 @@
 #include "tests/ui/match_screen_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
+#include "tests/ui/view_test_support.h"
 #include "ui/screens/GameWin.h"
 #include "ui/widgets/click_label.h"
 
@@ -47,18 +49,25 @@ private slots:
         QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
     }
 
+    // At normal pace, in fast mode, and with "結果へ" pressed at some moment of the match
+    // (after the first bout's notice, ticks into the second bout): the same match.
     void sameMatchAsTheEngine_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("seed");
-        QTest::newRow("Lv.3 lost 2-3") << 3 << 3;
-        QTest::newRow("Lv.3 won 3-1") << 3 << 5;
-        QTest::newRow("spring second round") << 11 << 7;
-        QTest::newRow("autumn semi-final") << 17 << 8;
+        QTest::addColumn<QString>("pace");
+        for (const char *pace : {"normal", "fast", "skip"}) {
+            const QString p = QString::fromLatin1(pace);
+            QTest::addRow("Lv.3 lost 2-3, %s", pace) << 3 << 3 << p;
+            QTest::addRow("Lv.3 won 3-1, %s", pace) << 3 << 5 << p;
+            QTest::addRow("spring second round, %s", pace) << 11 << 7 << p;
+            QTest::addRow("autumn semi-final, %s", pace) << 17 << 8 << p;
+        }
     }
 
     void sameMatchAsTheEngine() {
         QFETCH(int, kind);
         QFETCH(int, seed);
+        QFETCH(QString, pace);
         const ScopedUiTimingScale fast(0);
         const GameState start = MatchWeek(kind);
 
@@ -68,8 +77,26 @@ private slots:
         const AfterClose engineNext = SettleMatch(engine.game, outcome.won);
 
         ScreenGame screen(start, static_cast<std::uint64_t>(seed));
+        screen.settings.FastMode = pace == QStringLiteral("fast") ? kTrue : kFalse;
         GameWin win(screen.game);
-        PlayOnScreen(win);
+        QCOMPARE(win.TicksPerRow(), pace == QStringLiteral("fast") ? 10 : 50);
+        int ticksSeen = 0;
+        if (pace == QStringLiteral("skip")) {
+            // The second bout's bars start growing once the first notice has closed.
+            ModalAnswerer firstNotice(ModalAnswerer::Watch(), QStringLiteral("MeSForm"));
+            QTimer skip;
+            connect(&skip, &QTimer::timeout, &win, [&] {
+                if (!firstNotice.Closed() || win.MyForceTwips(1) == 0 || ++ticksSeen < 3) return;
+                skip.stop();
+                QTest::mouseClick(win.ToResult(), Qt::LeftButton);
+            });
+            skip.start(1);
+            PlayOnScreen(win);
+            QVERIFY(ticksSeen >= 3);
+            QVERIFY(!win.ToResult()->isEnabled());
+        } else {
+            PlayOnScreen(win);
+        }
 
         QVERIFY(win.Finished());
         QCOMPARE(win.Won(), outcome.won);
@@ -115,6 +142,7 @@ private slots:
                 QCOMPARE(win.P()->text(),
                          QString::fromStdString(PercentText(WinPercent(WinChanceOf(sum)))));
                 QVERIFY(!win.FlickerRunning());
+                GrabIfAsked(&win, QStringLiteral("GameWin"));
                 checked = true;
                 ClickButton(notice, QStringLiteral("閉じる"));
             },

@@ -129,6 +129,22 @@ private slots:
         QCOMPARE(state.Category[0].Wins + state.Category[0].Losses, 1);
     }
 
+    void aFinishedGamePlaysNothingMore() {
+        Session s;
+        s.app.State().WeekCount = kCalendarOver;
+        s.main->FormLoad();
+        const GameState atEnd = s.app.State();
+        ModalAnswerer told(ModalAnswerer::Click(QStringLiteral("閉じる")));
+        s.Press(0);
+        QVERIFY(told.Acted());
+        QCOMPARE(told.Title(), QStringLiteral("ゲーム終了"));
+        QVERIFY(!s.main->PracticeRunning());
+        QVERIFY(s.app.State() == atEnd);  // no practice, no week
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        QVERIFY(s.app.TitleScreen() && s.app.TitleScreen()->isVisible());
+        QVERIFY(s.app.Store().LoadGame(0).Value() == atEnd);
+    }
+
     void closeAskedNoKeepsPlayingYesSaves() {
         Session s;
         {

@@ -3,6 +3,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/state/game_state.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/shell/MeSForm.h"
@@ -49,6 +50,26 @@ private slots:
         QVERIFY(watch.Acted());
         QVERIFY(watch.Closed());
         QVERIFY(!watch.TimedOut());
+    }
+
+    void waitsForItsButtonWhenTheSettingSaysSo() {
+        ScopedUiTimingScale fast(0.001);
+        Settings settings;
+        settings.SetNoticesWait(true);
+        MeSForm::UseSettings(&settings);
+        bool timerRunning = true;
+        ModalAnswerer answer(
+            [&](QWidget *modal) {
+                timerRunning = qobject_cast<MeSForm *>(modal)->Timer1().isActive();
+                ClickButton(modal, QStringLiteral("閉じる"));
+            },
+            QStringLiteral("MeSForm"));
+        ShowNotice(QStringLiteral("今年は0万円の\r黒字でした。"), QStringLiteral("黒字"), 12);
+        MeSForm::ReleaseSettings(&settings);
+        QVERIFY(answer.Acted());
+        QVERIFY(!answer.TimedOut());
+        QVERIFY(!timerRunning);  // nothing would have closed it but the button
+        QVERIFY(!MeSForm::NoticesWait());
     }
 
     void showsLineBreaks_data() {

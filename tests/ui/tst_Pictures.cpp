@@ -38,7 +38,7 @@ private slots:
     }
 
     void commandFacesAreCutFromTheStrip() {
-        for (int i = 0; i < kCommandButtonCount; ++i) {
+        for (int i = 0; i < kCommandStripFaces; ++i) {
             const QPixmap up = CommandFace(i, false), down = CommandFace(i, true);
             QCOMPARE(up.size(), QSize(kCommandFaceWidth, kCommandFaceHeight));
             QCOMPARE(down.size(), up.size());
@@ -53,7 +53,7 @@ private slots:
         QCOMPARE(qAlpha(strip.pixel(kCommandFaceWidth + 5, 10)), 0);
         QCOMPARE(qAlpha(strip.pixel(10, kCommandFaceHeight + 2)), 0);
         QVERIFY(CommandFace(-1, false).isNull());
-        QVERIFY(CommandFace(kCommandButtonCount, true).isNull());
+        QVERIFY(CommandFace(kCommandStripFaces, true).isNull());
         QCOMPARE(CommandFacePos(3), QPoint(255, 5));
     }
 

@@ -83,6 +83,42 @@ private slots:
                  stored);
     }
 
+    // The notice choice: opens on the stored one, "OK" stores it, "キャンセル" never does,
+    // and the speed is left as it was.
+    void noticeChoice_data() {
+        QTest::addColumn<bool>("stored");
+        QTest::addColumn<QString>("option");
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("expected");
+        const QString closes = QStringLiteral("5秒で自動的に閉じる");
+        const QString waits = QStringLiteral("「閉じる」を押すまで表示");
+        QTest::newRow("wait chosen") << false << waits << QStringLiteral("OK") << true;
+        QTest::newRow("five seconds chosen") << true << closes << QStringLiteral("OK") << false;
+        QTest::newRow("kept") << true << QString() << QStringLiteral("OK") << true;
+        QTest::newRow("cancelled") << false << waits << QStringLiteral("キャンセル") << false;
+    }
+
+    void noticeChoice() {
+        QFETCH(bool, stored);
+        QFETCH(QString, option);
+        QFETCH(QString, button);
+        QFETCH(bool, expected);
+        Settings settings;
+        settings.FastMode = kTrue;
+        settings.SetNoticesWait(stored);
+        SetWIn dialog(settings);
+        QCOMPARE(dialog.NoticeWaitsOption()->isChecked(), stored);
+        QCOMPARE(dialog.NoticeClosesOption()->isChecked(), !stored);
+        ModalAnswerer answer([&](QWidget *modal) {
+            if (!option.isEmpty()) ClickButton(modal, option);
+            ClickButton(modal, button);
+        });
+        dialog.exec();
+        QVERIFY(answer.Closed());
+        QCOMPARE(settings.NoticesWait(), expected);
+        QCOMPARE(settings.FastMode, kTrue);
+    }
+
     void clickingAnOptionChangesTheHeldChoice() {
         Settings settings;
         SetWIn dialog(settings);

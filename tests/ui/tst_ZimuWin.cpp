@@ -4,6 +4,7 @@
 #include <QPushButton>
 #include <QTest>
 
+#include "core/rules/office_rules.h"
 #include "core/rules/sponsors.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -60,6 +61,17 @@ private slots:
         QCOMPARE(TextColour(screen.MonthBalance()), colour);
         QCOMPARE(screen.SeasonBalance()->text(), text);
         QCOMPARE(TextColour(screen.SeasonBalance()), colour);
+    }
+
+    void shortfallInRed() {
+        NewGameFixture g;
+        ZimuWin screen(g.game);
+        QCOMPARE(screen.YearEndShortfall()->text(), QStringLiteral("なし"));
+        QCOMPARE(TextColour(screen.YearEndShortfall()), QColor(0, 0, 0));
+        g.state.Money = static_cast<std::int32_t>(YearEndNeed(g.state)) - 120;
+        screen.Writing();
+        QCOMPARE(screen.YearEndShortfall()->text(), QStringLiteral("120万円"));
+        QCOMPARE(TextColour(screen.YearEndShortfall()), QColor(255, 0, 0));
     }
 
     void sponsorSlotsAndTheirMarks() {

@@ -1,5 +1,6 @@
-// The command bar strip: eight colour-coded buttons with an icon and their label, each in a
-// released face (top band) and a pressed face (35 pixels lower).
+// The command bar strip: the eight colour-coded buttons of the rules, 連続進行 and its 停止 face,
+// each with an icon and its label, in a released face (top band) and a pressed face (35 pixels
+// lower).
 #include <cmath>
 
 #include <QLinearGradient>
@@ -16,11 +17,18 @@ struct ButtonLook {
     QColor colour;
 };
 
-const ButtonLook kButtons[kCommandButtonCount] = {
-    {"次の週へ", QColor(238, 112, 24)}, {"練習", QColor(46, 160, 70)},
-    {"試合", QColor(214, 46, 56)},      {"アイテム", QColor(150, 76, 196)},
-    {"設定", QColor(96, 112, 140)},     {"事務所", QColor(36, 104, 204)},
-    {"選手", QColor(20, 150, 160)},     {"土地", QColor(150, 112, 40)},
+const ButtonLook kButtons[kCommandStripFaces] = {
+    {"次の週へ", QColor(238, 112, 24)},
+    {"練習", QColor(46, 160, 70)},
+    {"試合", QColor(214, 46, 56)},
+    {"アイテム", QColor(150, 76, 196)},
+    {"設定", QColor(96, 112, 140)},
+    {"事務所", QColor(36, 104, 204)},
+    {"選手", QColor(20, 150, 160)},
+    {"土地", QColor(150, 112, 40)},
+    // 連続進行 is a deeper shade of 次の週へ, its kin; 停止 the red of a stop sign.
+    {"連続進行", QColor(206, 80, 14)},
+    {"停止", QColor(190, 28, 36)},
 };
 
 const QColor kInk(255, 255, 255);
@@ -31,6 +39,19 @@ void IconAdvance(QPainter &p) {
         QPolygonF t({QPointF(x + 1, 2), QPointF(x + 8, 7), QPointF(x + 1, 12)});
         p.drawPolygon(t);
     }
+}
+
+// Two arrows running up to a bar: on until the next thing that needs the manager.
+void IconRun(QPainter &p) {
+    for (double x : {0.0, 5.0}) {
+        QPolygonF t({QPointF(x + 0.5, 2), QPointF(x + 6.5, 7), QPointF(x + 0.5, 12)});
+        p.drawPolygon(t);
+    }
+    p.drawRect(QRectF(11, 2, 2.2, 10));
+}
+
+void IconStop(QPainter &p) {
+    p.drawRoundedRect(QRectF(2.5, 2.5, 9, 9), 1.5, 1.5);
 }
 
 void IconRacket(QPainter &p) {
@@ -133,6 +154,8 @@ void Icon(QPainter &p, int button) {
         case 5: IconOffice(p); break;
         case 6: IconPlayer(p); break;
         case 7: IconLand(p); break;
+        case kAdvanceButton: IconRun(p); break;
+        case kAdvanceStopFace: IconStop(p); break;
         default: break;
     }
 }
@@ -182,9 +205,9 @@ void Face(QPainter &p, int button, bool pressed) {
 }  // namespace
 
 QImage PaintCommandBar() {
-    QImage strip = NewImage(800, 64);
+    QImage strip = NewImage(kCommandStripFaces * kCommandColumnStep, 64);
     QPainter p(&strip);
-    for (int i = 0; i < kCommandButtonCount; ++i) {
+    for (int i = 0; i < kCommandStripFaces; ++i) {
         for (bool pressed : {false, true}) {
             p.save();
             p.translate(i * kCommandColumnStep, pressed ? kCommandPressedOffset : 0);

@@ -6,6 +6,7 @@
 #include <QMouseEvent>
 #include <QVBoxLayout>
 
+#include "core/rules/game.h"
 #include "core/rules/lookups.h"
 #include "ui/shell/timing.h"
 #include "ui/widgets/pictures.h"
@@ -27,12 +28,17 @@ QLabel *MakeTitle(QWidget *parent, const QString &name, int pointSize) {
 
 }  // namespace
 
-BeforeGame::BeforeGame(const GameState &s, QWidget *parent) : QDialog(parent) {
+BeforeGame::BeforeGame(const GameState &s, QWidget *parent) : BeforeGame(s, false, parent) {}
+
+BeforeGame::BeforeGame(const Game &game, QWidget *parent)
+    : BeforeGame(game.state, game.settings.FastMode == kTrue, parent) {}
+
+BeforeGame::BeforeGame(const GameState &s, bool fast, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("BeforeGame"));
     setWindowTitle(QStringLiteral("試合"));
     setModal(true);
 
-    const int kind = s.MatchKind(s.WeekCount);
+    const int kind = ThisWeekMatchKind(s);
     gameKind_ = MakeTitle(this, QStringLiteral("GameKind"), 22);
     gameKind_->setText(QString::fromStdString(CompetitionName(kind)));
     pro_ = MakeTitle(this, QStringLiteral("Pro"), 18);
@@ -48,7 +54,7 @@ BeforeGame::BeforeGame(const GameState &s, QWidget *parent) : QDialog(parent) {
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     timer1_.setSingleShot(true);
-    timer1_.setInterval(UiTiming::BeforeGameMs());
+    timer1_.setInterval(UiTiming::BeforeGameMs(fast));
     connect(&timer1_, &QTimer::timeout, this, &BeforeGame::accept);
 }
 

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPointer>
+#include <QPushButton>
 #include <QRandomGenerator>
 #include <QVBoxLayout>
 
@@ -27,6 +28,7 @@ namespace tk {
 namespace {
 
 constexpr int kTicksPerRow = 50;
+constexpr int kFastTicksPerRow = 10;  // fast mode: a bar grows five times as fast
 constexpr int kStickLeftTwips = GameWin::kStickRightTwips - GameWin::kStickTwips;
 const QColor kOurBar(40, 110, 230);
 const QColor kTheirBar(230, 60, 60);
@@ -59,7 +61,9 @@ int ToPixels(double twips) {
 GameWin::GameWin(Game &game, QWidget *parent)
     : QDialog(parent, Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint),
       game_(game),
-      flicker_(QRandomGenerator::global()->generate64()) {
+      flicker_(QRandomGenerator::global()->generate64()),
+      fast_(game.settings.FastMode == kTrue),
+      ticksPerRow_(fast_ ? kFastTicksPerRow : kTicksPerRow) {
     setObjectName(QStringLiteral("GameWin"));
     setWindowTitle(QStringLiteral("試合"));
     setModal(true);
@@ -83,6 +87,7 @@ GameWin::GameWin(Game &game, QWidget *parent)
     connect(&timer1_, &QTimer::timeout, this, &GameWin::DecideBout);
     // Clicking the fifth difference stops the flicker early; the bout goes on as usual.
     connect(pts_[Row(kComparedRows)], &ClickLabel::clicked, &timer7_, &QTimer::stop);
+    connect(toResult_, &QPushButton::clicked, this, &GameWin::PlayToEnd);
 
     match_ = std::make_unique<Match>(game_);
     gameName_->setText(MessageToLabelText(Text(match_->Heading())));
@@ -193,8 +198,13 @@ QWidget *GameWin::MakeFooter() {
     p_ = MakeLabel(footer, QStringLiteral("P"), 24, true);
     p_->setMinimumWidth(90);
     SetTextColour(p_, QColor(220, 0, 0));
+    toResult_ = new QPushButton(QStringLiteral("結果へ"), footer);
+    toResult_->setObjectName(QStringLiteral("ToResult"));
+    toResult_->setAutoDefault(false);
+    toResult_->setToolTip(QStringLiteral("残りの試合をすぐに終わらせます（勝敗は同じです）"));
     auto *row = new QHBoxLayout(footer);
     row->setContentsMargins(0, 0, 0, 0);
+    row->addWidget(toResult_);
     row->addStretch();
     row->addWidget(sumCaption);
     row->addWidget(sumPts_);
@@ -246,10 +256,10 @@ void GameWin::PlaceBars(int row) {
 
 void GameWin::RowTick(int row) {
     const std::size_t k = Row(row);
-    myWidth_[k] += match_->OurShare(row) / static_cast<double>(kTicksPerRow);
-    comWidth_[k] += match_->TheirShare(row) / static_cast<double>(kTicksPerRow);
+    myWidth_[k] += match_->OurShare(row) / static_cast<double>(ticksPerRow_);
+    comWidth_[k] += match_->TheirShare(row) / static_cast<double>(ticksPerRow_);
     PlaceBars(row);
-    if (++tick_ < kTicksPerRow) return;
+    if (++tick_ < ticksPerRow_) return;
     tick_ = 0;
     rowTimers_[k].stop();
     const int diff = match_->CompareSkill(row);
@@ -258,7 +268,7 @@ void GameWin::RowTick(int row) {
     if (row < kComparedRows)
         rowTimers_[Row(row + 1)].start();
     else
-        timer8_.start(UiTiming::PercentStepMs());
+        timer8_.start(UiTiming::PercentStepMs(fast_));
 }
 
 void GameWin::Flicker() {
@@ -267,8 +277,12 @@ void GameWin::Flicker() {
 
 void GameWin::ShowChance() {
     timer7_.stop();
+    ShowChanceNow();
+    timer1_.start(UiTiming::DrawStepMs(fast_));
+}
+
+void GameWin::ShowChanceNow() {
     p_->setText(Text(PercentText(WinPercent(match_->ComputeWinChance()))));
-    timer1_.start(UiTiming::DrawStepMs());
 }
 
 void GameWin::DecideBout() {
@@ -284,10 +298,48 @@ void GameWin::DecideBout() {
         RunBout();
         return;
     }
+    Finish();
+}
+
+void GameWin::Finish() {
+    QPointer<GameWin> self(this);
     next_ = SettleMatch(game_, match_->Won());
     if (!self) return;
     finished_ = true;
     accept();
+}
+
+void GameWin::ShowRowsDone() {
+    // Rows the timers have compared count once: the engine skips them.
+    for (int row = 1; row <= kComparedRows; ++row) {
+        const std::size_t k = Row(row);
+        myWidth_[k] = match_->OurShare(row);
+        comWidth_[k] = match_->TheirShare(row);
+        PlaceBars(row);
+        pts_[k]->setText(Text(PointsText(match_->CompareSkill(row))));
+    }
+    sumPts_->setText(Text(PointsText(match_->RatingSum())));
+}
+
+void GameWin::PlayToEnd() {
+    if (finished_ || skipping_) return;
+    skipping_ = true;
+    toResult_->setEnabled(false);
+    for (QTimer &timer : rowTimers_) timer.stop();
+    timer7_.stop();
+    timer8_.stop();
+    timer1_.stop();
+    tick_ = 0;
+    QPointer<GameWin> self(this);
+    while (!match_->Finished()) {
+        ShowRowsDone();
+        ShowChanceNow();
+        // The engine's own bout: the draw, the notice (which the player reads), the record.
+        match_->PlayBout(&game_.ui);
+        if (!self) return;
+        if (!match_->Finished()) ShowBout();
+    }
+    Finish();
 }
 
 void GameWin::showEvent(QShowEvent *event) {

@@ -1,4 +1,5 @@
-// The match screen: five bouts played out as a tug of war of skill bars, paced by timers.
+// The match screen: five bouts played out as a tug of war of skill bars, paced by timers
+// (faster in fast mode); "結果へ" plays the rest at once with the same draws.
 #pragma once
 
 #include <array>
@@ -12,6 +13,7 @@
 #include "core/rules/tournament_rules.h"
 
 class QLabel;
+class QPushButton;
 
 namespace tk {
 
@@ -43,6 +45,13 @@ public:
     double ComForceTwips(int row) const { return comWidth_[Row(row)]; }
     double ComForceLeftTwips(int row) const { return kStickRightTwips - comWidth_[Row(row)]; }
     bool FlickerRunning() const { return timer7_.isActive(); }
+    // Ticks a bar grows in: 50, or 10 in fast mode.
+    int TicksPerRow() const { return ticksPerRow_; }
+
+    // "結果へ": the rest of the match at once, bout by bout through the engine's own steps and
+    // with its notices, exactly as the timers would have played it; then the screen closes.
+    void PlayToEnd();
+    QPushButton *ToResult() const { return toResult_; }
 
     QLabel *GameName() const { return gameName_; }
     QLabel *Men() const { return men_; }
@@ -76,15 +85,21 @@ private:
     void RunBout();
     void PlaceBars(int row);
     void RowTick(int row);
-    void ShowChance();  // Timer8
-    void DecideBout();  // Timer1
-    void Flicker();     // Timer7
+    void ShowChance();    // Timer8
+    void DecideBout();    // Timer1
+    void Flicker();       // Timer7
+    void ShowRowsDone();  // every row as its timer ends it
+    void ShowChanceNow();
+    void Finish();  // the match is over: settle it and close
 
     Game &game_;
     std::unique_ptr<Match> match_;
     Rng flicker_;  // the flickering percentage is for show: it never touches the game's draws
     bool started_ = false;
     bool finished_ = false;
+    bool skipping_ = false;
+    bool fast_ = false;
+    int ticksPerRow_ = 50;
     AfterClose next_ = AfterClose::kNothing;
     int tick_ = 0;
     std::array<double, kComparedRows> myWidth_{};
@@ -111,6 +126,7 @@ private:
     std::array<QWidget *, kComparedRows> comForce_{};
     QLabel *sumPts_ = nullptr;
     QLabel *p_ = nullptr;
+    QPushButton *toResult_ = nullptr;
 };
 
 }  // namespace tk

@@ -108,6 +108,11 @@ QWidget *ZimuWin::MakeAccounts() {
     seasonBalance_ = Value(balance, QStringLiteral("SeasonBalance"));
     AddRow(balanceGrid, 0, QStringLiteral("今月の収支"), monthBalance_);
     AddRow(balanceGrid, 1, QStringLiteral("今期の収支"), seasonBalance_);
+    shortfall_ = Value(balance, QStringLiteral("YearEndShortfall"));
+    AddRow(balanceGrid, 2, QStringLiteral("年度末の不足"), shortfall_);
+    shortfall_->setToolTip(
+        QStringLiteral("3月末に支払う選手とコーチの年俸から、来期予定収入（チーム予算）を\n"
+                       "引いた額に、いまの資金が足りない分です。"));
 
     layout->addWidget(team);
     layout->addWidget(upkeep);
@@ -199,6 +204,8 @@ void ZimuWin::Writing() {
     SetTextColour(monthBalance_, ColorFromRgb(f.monthBalanceColour));
     seasonBalance_->setText(FromUtf8(f.seasonBalance));
     SetTextColour(seasonBalance_, ColorFromRgb(f.seasonBalanceColour));
+    shortfall_->setText(FromUtf8(f.yearEndShortfall));
+    SetTextColour(shortfall_, ColorFromRgb(f.yearEndShortfallColour));
     for (std::size_t i = 0; i < 2; ++i) {
         sponsorNames_[i]->setText(Lines(f.sponsorNames[i]));
         sponsorTexts_[i]->setText(Lines(f.sponsorDescriptions[i]));

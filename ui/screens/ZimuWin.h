@@ -38,6 +38,8 @@ public:
     QLabel *TenantUpkeep() const { return tenantUpkeep_; }
     QLabel *MonthBalance() const { return monthBalance_; }
     QLabel *SeasonBalance() const { return seasonBalance_; }
+    // "年度末の不足": what the funds lack for the year end's salaries, after the budget.
+    QLabel *YearEndShortfall() const { return shortfall_; }
     // Slot i = 1, 2.
     QLabel *SponsorName(int slot) const { return sponsorNames_.at(Index(slot)); }
     QLabel *SponsorText(int slot) const { return sponsorTexts_.at(Index(slot)); }
@@ -64,6 +66,7 @@ private:
     QLabel *tenantUpkeep_ = nullptr;
     QLabel *monthBalance_ = nullptr;
     QLabel *seasonBalance_ = nullptr;
+    QLabel *shortfall_ = nullptr;
     std::array<QLabel *, 2> sponsorNames_{};
     std::array<QLabel *, 2> sponsorTexts_{};
     std::array<QPushButton *, 2> spon_{};

@@ -48,7 +48,7 @@ bool PlayMatchRoundOnScreen(Game &game, QWidget *parent) {
     const QPointer<QWidget> owner(parent);
     const auto ownerGone = [&] { return parent != nullptr && owner.isNull(); };
 
-    delete Open<BeforeGame>(parent, game.state).data();
+    delete Open<BeforeGame>(parent, game).data();
     if (ownerGone()) return false;
 
     delete Open<RegurarSetWin>(parent, game).data();

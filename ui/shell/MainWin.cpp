@@ -152,6 +152,7 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
     });
     connect(&timerInfo_, &QTimer::timeout, this, [this] { keyFlags_.fill(false); });
     InstallKeys();
+    InstallAdvanceCommand();
 }
 
 MainWin::~MainWin() = default;

@@ -8,6 +8,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include "core/rules/advance_rules.h"
 #include "core/rules/court_rules.h"
 #include "core/rules/week_rules.h"
 
@@ -19,6 +20,7 @@ class QTabBar;
 namespace tk {
 
 class GameApp;
+enum class MainCommand;
 class CommandBar;
 class GroundsView;
 class LandPanel;
@@ -42,8 +44,20 @@ public:
     void SelectLot(int lot);
     void SelectRecords(int category);
 
-    // BottunSwich: what a release of command-bar button i does.
+    // BottunSwich: what a release of command-bar button i does (kAdvanceButton: 連続進行).
     void Command(int index);
+    // While a week is played (or a run of weeks goes on) every command is answered with
+    // "練習中です。": shows it and returns true; returns false when the command may go on.
+    bool RefusedWhileBusy();
+
+    // 連続進行 (main_advance.cpp): weeks one after another, each played as 次の週へ plays it,
+    // until one needs the player (RunStopAfterWeek); Esc or 停止 stops the run once the week
+    // under way has ended.
+    void StartAdvance();
+    void RequestAdvanceStop();
+    bool Advancing() const { return advancing_; }
+    // Why the last run stopped (RunStop::None while one runs or when it was stopped by hand).
+    RunStop LastAdvanceStop() const { return advanceStopped_; }
     bool PracticeRunning() const { return practiceRunning_; }
     int SelectedPlayer() const { return selectedPlayer_; }
     int SelectedLot() const { return selectedLot_; }
@@ -88,7 +102,13 @@ private:
     void PracticeTick();
     void PlayMatchWeek();
     void FinishWeek();
-    void OpenScreen(int index);
+    void PlayOneWeek();
+    void InstallAdvanceCommand();
+    void AdvanceCommand();
+    void PlayAdvanceWeek();
+    void AdvanceWeekEnded(WeekOutcome outcome);
+    void StopAdvance(RunStop why);
+    void OpenScreen(MainCommand command);
     void OpenPlayerDetails();
     void OpenLineup();
     void OpenLot();
@@ -112,6 +132,11 @@ private:
     int records_ = 5;
     int styledTab_ = -1;  // the tab the records tabs were last styled for
     std::array<bool, 4> keyFlags_{};
+    bool advancing_ = false;  // a run of weeks goes on
+    bool advanceStopAsked_ = false;
+    RunStop advanceBrought_ = RunStop::None;  // what the week under way brings
+    RunStop advanceStopped_ = RunStop::None;
+    QObject *escapeWatch_ = nullptr;  // sees Esc anywhere while a run goes on
 
     QTimer timeSpend_;
     QTimer markTime_;

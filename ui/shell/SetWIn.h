@@ -1,4 +1,5 @@
-// The game-speed setting: "高速" or "普通", stored in the settings only on "OK".
+// The game settings: the speed, "高速" or "普通", and whether notices close by themselves
+// after five seconds or wait for "閉じる"; stored in the settings only on "OK".
 #pragma once
 
 #include <cstdint>
@@ -16,14 +17,18 @@ class SetWIn : public QDialog {
     Q_OBJECT
 
 public:
-    // The dialog reads `settings.FastMode` when it opens and writes it on "OK" only.
+    // The dialog reads `settings` when it opens and writes them on "OK" only.
     explicit SetWIn(Settings &settings, QWidget *parent = nullptr);
 
     // The choice held until "OK": -1 fast, 0 normal.
     std::int16_t Choice() const { return choice_; }
+    // The notice choice held until "OK": true when notices wait for "閉じる".
+    bool NoticesWaitChoice() const { return noticesWait_; }
 
     QRadioButton *FastOption() const { return fast_; }
     QRadioButton *NormalOption() const { return normal_; }
+    QRadioButton *NoticeClosesOption() const { return noticeCloses_; }
+    QRadioButton *NoticeWaitsOption() const { return noticeWaits_; }
     QPushButton *OkButton() const { return ok_; }
     QPushButton *CancelButton() const { return cancel_; }
 
@@ -34,8 +39,11 @@ private:
     std::int16_t choice_ = 0;
     QRadioButton *fast_ = nullptr;    // "高速"
     QRadioButton *normal_ = nullptr;  // "普通"
-    QPushButton *ok_ = nullptr;       // "OK"
-    QPushButton *cancel_ = nullptr;   // "キャンセル"
+    bool noticesWait_ = false;
+    QRadioButton *noticeCloses_ = nullptr;  // "5秒で自動的に閉じる"
+    QRadioButton *noticeWaits_ = nullptr;   // "「閉じる」を押すまで表示"
+    QPushButton *ok_ = nullptr;             // "OK"
+    QPushButton *cancel_ = nullptr;         // "キャンセル"
 };
 
 }  // namespace tk

@@ -8,6 +8,7 @@
 #include "core/rules/new_game.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
+#include "ui/shell/MeSForm.h"
 #include "ui/shell/messages.h"
 #include "ui/shell/screen_hooks.h"
 
@@ -21,9 +22,11 @@ GameApp::GameApp(const DataLocation &location, std::uint64_t seed, QObject *pare
     InstallScreenHooks(*this, nullptr);
     // A round won with another to follow the same day is as far as a crash may take back.
     ui_.SetRoundSettled([this] { WriteRecovery(); });
+    MeSForm::UseSettings(&settings_);  // how notices close is the player's setting
 }
 
 GameApp::~GameApp() {
+    MeSForm::ReleaseSettings(&settings_);
     delete title_;
     delete newGame_;
     delete main_;

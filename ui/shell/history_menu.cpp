@@ -14,11 +14,9 @@ namespace tk {
 
 namespace {
 
-// While a practice week runs the main screen answers every command with its notice.
+// While a week is played the main screen answers every command with its notice.
 bool Refused(MainWin &main) {
-    if (!main.PracticeRunning()) return false;
-    main.Command(-1);
-    return true;
+    return main.RefusedWhileBusy();
 }
 
 }  // namespace

@@ -12,50 +12,64 @@
 #include "ui/shell/messages.h"
 #include "ui/shell/timing.h"
 #include "ui/widgets/grounds_view.h"
+#include "ui/widgets/picture_catalogue.h"
 
 namespace tk {
 
 void MainWin::Command(int index) {
-    if (practiceRunning_ || weekBusy_) {
-        // The practice timers wait while the notice is open, so nothing moves behind it.
-        const bool running = timeSpend_.isActive();
-        timeSpend_.stop();
-        markTime_.stop();
-        ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
-        if (running && practiceRunning_) {
-            timeSpend_.start();
-            markTime_.start();
-        }
+    if (index == kAdvanceButton) {
+        AdvanceCommand();
         return;
     }
+    if (RefusedWhileBusy()) return;
     if (index == 0) {
-        if (ThisWeekMatchKind(app_.State()) != 0)
-            PlayMatchWeek();
-        else
-            StartPracticeWeek();
+        PlayOneWeek();
         return;
     }
-    OpenScreen(index);
+    OpenScreen(static_cast<MainCommand>(index));
 }
 
-void MainWin::OpenScreen(int index) {
-    const auto command = static_cast<MainCommand>(index);
+bool MainWin::RefusedWhileBusy() {
+    if (!practiceRunning_ && !weekBusy_ && !advancing_) return false;
+    // The practice timers wait while the notice is open, so nothing moves behind it.
+    const bool running = timeSpend_.isActive();
+    timeSpend_.stop();
+    markTime_.stop();
+    ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
+    if (running && practiceRunning_) {
+        timeSpend_.start();
+        markTime_.start();
+    }
+    return true;
+}
+
+void MainWin::PlayOneWeek() {
+    // A game whose calendar has been played to its end plays nothing more: it ends again.
+    if (!WeekPlayable(app_.State()))
+        FinishWeek();
+    else if (ThisWeekMatchKind(app_.State()) != 0)
+        PlayMatchWeek();
+    else
+        StartPracticeWeek();
+}
+
+void MainWin::OpenScreen(MainCommand command) {
     if (!CommandAvailable(command)) return;
     OpenCommandScreen(command, app_, this, selectedPlayer_, selectedLot_);
     FormLoad();
 }
 
 void MainWin::OpenPlayerDetails() {
-    Command(static_cast<int>(MainCommand::PlayerDetails));
+    if (!RefusedWhileBusy()) OpenScreen(MainCommand::PlayerDetails);
 }
 void MainWin::OpenLineup() {
-    Command(static_cast<int>(MainCommand::Lineup));
+    if (!RefusedWhileBusy()) OpenScreen(MainCommand::Lineup);
 }
 void MainWin::OpenLot() {
-    Command(static_cast<int>(MainCommand::Lot));
+    if (!RefusedWhileBusy()) OpenScreen(MainCommand::Lot);
 }
 void MainWin::OpenAllotment() {
-    Command(static_cast<int>(MainCommand::Allotment));
+    if (!RefusedWhileBusy()) OpenScreen(MainCommand::Allotment);
 }
 
 void MainWin::StartPracticeWeek() {
@@ -93,6 +107,7 @@ void MainWin::FinishWeek() {
     weekBusy_ = true;
     const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
     weekBusy_ = false;
+    if (advancing_) AdvanceWeekEnded(outcome);
     switch (outcome) {
         case WeekOutcome::Next:
             app_.WriteRecovery();
@@ -104,10 +119,7 @@ void MainWin::FinishWeek() {
 }
 
 void MainWin::EraseTeam() {
-    if (practiceRunning_) {
-        Command(-1);
-        return;
-    }
+    if (RefusedWhileBusy()) return;
     if (!AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12, this)) return;
     app_.State().TeamName.clear();
     close();
@@ -121,9 +133,15 @@ void MainWin::LeaveToTitle() {
 }
 
 void MainWin::closeEvent(QCloseEvent *event) {
+    if (advancing_) {
+        // A run of weeks is stopped first; the game closes on the next try.
+        event->ignore();
+        RequestAdvanceStop();
+        return;
+    }
     if (practiceRunning_ || weekBusy_) {
         event->ignore();
-        if (practiceRunning_) Command(-1);
+        if (practiceRunning_) RefusedWhileBusy();
         return;
     }
     if (!leaving_ && !app_.State().TeamName.empty() &&

@@ -53,5 +53,14 @@ int UiTiming::PercentStepMs() {
 int UiTiming::DrawStepMs() {
     return Scaled(500);
 }
+int UiTiming::BeforeGameMs(bool fast) {
+    return Scaled(fast ? 2000 / kFastMatchDivisor : 2000);
+}
+int UiTiming::PercentStepMs(bool fast) {
+    return Scaled(fast ? 750 / kFastMatchDivisor : 750);
+}
+int UiTiming::DrawStepMs(bool fast) {
+    return Scaled(fast ? 500 / kFastMatchDivisor : 500);
+}
 
 }  // namespace tk

@@ -23,6 +23,14 @@ public:
     static int PercentStepMs();     // 750: last bar drawn -> the win percentage is shown
     static int DrawStepMs();        // 500: percentage shown -> the bout is decided
 
+    // Fast mode (高速) shortens the match screens as it shortens the practice week: the
+    // announcement and the two pauses of a bout last a fifth as long. Only the pace changes,
+    // never a draw.
+    static constexpr int kFastMatchDivisor = 5;
+    static int BeforeGameMs(bool fast);
+    static int PercentStepMs(bool fast);
+    static int DrawStepMs(bool fast);
+
     // Factor applied to every interval above (1.0 in the game). Values <= 0 are taken as
     // the smallest scale, where every interval is 1 ms.
     static void SetScale(double scale);

@@ -1,12 +1,14 @@
 // Drawing and pressing the command bar.
 #include "ui/widgets/command_bar.h"
 
+#include <algorithm>
+
 #include <QHelpEvent>
+#include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QToolTip>
 
-#include "ui/widgets/picture_catalogue.h"
 #include "ui/widgets/pictures.h"
 
 namespace tk {
@@ -18,6 +20,15 @@ const char *const kToolTips[kCommandButtonCount] = {
     "ゲーム進行速度設定", "事務所",           "選手契約", "土地・施設",
 };
 
+const char *const kAdvanceToolTip =
+    "連続進行：試合の週・行事・工事の完成・月末・年度末まで、週を続けて進めます。\n"
+    "Esc か「停止」で止まります。\nキー: Shift+Enter / 9";
+const char *const kStopToolTip = "停止：いまの週が終わったところで止まります。\nキー: Esc / 9";
+const char *const kRunningText = "連続進行中（Escで停止）";
+const char *const kStoppingText = "この週で止まります";
+
+constexpr int kStatusGap = 8;
+
 }  // namespace
 
 CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(PictureId::CommandBar)) {
@@ -25,13 +36,39 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(Pictur
     enabled_.fill(true);
     for (int i = 0; i < kCommandButtonCount; ++i)
         toolTips_[static_cast<std::size_t>(i)] = QString::fromUtf8(kToolTips[i]);
+    status_ = new QLabel(QString::fromUtf8(kRunningText), this);
+    status_->setObjectName(QStringLiteral("AdvanceStatus"));
+    QFont bold = status_->font();
+    bold.setBold(true);
+    status_->setFont(bold);
+    status_->setStyleSheet(QStringLiteral("color: #B03000;"));
+    status_->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    const int left = ButtonRect(kCommandBarButtons - 1).right() + 1 + kStatusGap;
+    const int width =
+        std::max(status_->fontMetrics().horizontalAdvance(status_->text()),
+                 status_->fontMetrics().horizontalAdvance(QString::fromUtf8(kStoppingText))) +
+        4;
+    status_->setGeometry(left, 0, width, kCommandDrawTop * 2 + kCommandFaceHeight);
+    status_->hide();
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
 
 QSize CommandBar::sizeHint() const {
-    return {kCommandDrawStep * (kCommandButtonCount - 1) + kCommandFaceWidth,
-            kCommandDrawTop * 2 + kCommandFaceHeight};
+    // Room for the status line beside the last button, so the bar never changes its size.
+    const int buttons = kCommandDrawStep * (kCommandBarButtons - 1) + kCommandFaceWidth;
+    return {buttons + kStatusGap + status_->width(), kCommandDrawTop * 2 + kCommandFaceHeight};
+}
+
+void CommandBar::SetAdvancing(bool running, bool stopping) {
+    advancing_ = running;
+    status_->setText(QString::fromUtf8(stopping ? kStoppingText : kRunningText));
+    status_->setVisible(running);
+    update();
+}
+
+int CommandBar::FaceOf(int button) const {
+    return button == kAdvanceButton && advancing_ ? kAdvanceStopFace : button;
 }
 
 QRect CommandBar::ButtonRect(int i) const {
@@ -48,16 +85,17 @@ void CommandBar::SetButtonEnabled(int index, bool enabled) {
 }
 
 int CommandBar::ButtonAt(const QPoint &pos) const {
-    for (int i = 0; i < kCommandButtonCount; ++i)
+    for (int i = 0; i < kCommandBarButtons; ++i)
         if (ButtonRect(i).contains(pos)) return i;
     return -1;
 }
 
 void CommandBar::paintEvent(QPaintEvent *) {
     QPainter p(this);
-    for (int i = 0; i < kCommandButtonCount; ++i) {
+    for (int i = 0; i < kCommandBarButtons; ++i) {
         const int band = (i == pressed_) ? kCommandPressedOffset : 0;
-        const QRect source(i * kCommandColumnStep, band, kCommandFaceWidth, kCommandFaceHeight);
+        const QRect source(FaceOf(i) * kCommandColumnStep, band, kCommandFaceWidth,
+                           kCommandFaceHeight);
         if (!enabled_[static_cast<std::size_t>(i)]) p.setOpacity(0.35);
         p.drawPixmap(ButtonRect(i), strip_, source);
         p.setOpacity(1.0);
@@ -85,7 +123,11 @@ bool CommandBar::event(QEvent *event) {
     if (event->type() == QEvent::ToolTip) {
         auto *help = static_cast<QHelpEvent *>(event);
         const int i = ButtonAt(help->pos());
-        if (i >= 0)
+        if (i == kAdvanceButton)
+            QToolTip::showText(help->globalPos(),
+                               QString::fromUtf8(advancing_ ? kStopToolTip : kAdvanceToolTip),
+                               this);
+        else if (i >= 0)
             QToolTip::showText(help->globalPos(), toolTips_[static_cast<std::size_t>(i)], this);
         else
             QToolTip::hideText();

@@ -1,11 +1,16 @@
-// The main screen's eight command buttons, drawn from the command-bar picture strip:
-// the pressed face while the mouse is down, the command on release.
+// The main screen's command buttons, drawn from the command-bar picture strip: the pressed
+// face while the mouse is down, the command on release. The eight commands of the rules
+// come first, then 連続進行, which shows 停止 and a line of status beside it while it runs.
 #pragma once
 
 #include <array>
 
 #include <QPixmap>
 #include <QWidget>
+
+#include "ui/widgets/picture_catalogue.h"
+
+class QLabel;
 
 namespace tk {
 
@@ -25,10 +30,16 @@ public:
     QRect ButtonRect(int index) const;
     int Pressed() const { return pressed_; }
 
+    // While a run of weeks goes on, the 連続進行 button reads 停止 and the status line says
+    // how to stop it; `stopping` once a stop has been asked for (the week under way ends).
+    void SetAdvancing(bool running, bool stopping = false);
+    bool Advancing() const { return advancing_; }
+    QLabel *AdvanceStatus() const { return status_; }
+
     QSize sizeHint() const override;
 
 signals:
-    // Mouse-up over the button that was pressed (BottunSwich).
+    // Mouse-up over the button that was pressed (BottunSwich); kAdvanceButton for 連続進行.
     void commandReleased(int index);
 
 protected:
@@ -39,11 +50,14 @@ protected:
 
 private:
     int ButtonAt(const QPoint &pos) const;
+    int FaceOf(int button) const;
 
     QPixmap strip_;
-    std::array<bool, 8> enabled_{};
-    std::array<QString, 8> toolTips_{};
+    std::array<bool, kCommandBarButtons> enabled_{};
+    std::array<QString, kCommandBarButtons> toolTips_{};
     int pressed_ = -1;
+    bool advancing_ = false;
+    QLabel *status_ = nullptr;
 };
 
 }  // namespace tk

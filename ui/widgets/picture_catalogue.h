@@ -37,8 +37,14 @@ struct PictureInfo {
 };
 
 // Command bar: button i has its released face at (i * 100, 0) and its pressed face 35 pixels
-// lower, each 70 x 29; the main screen draws button i at (i * 85, 5).
-inline constexpr int kCommandButtonCount = 8;
+// lower, each 70 x 29; the main screen draws button i at (i * 85, 5). After the eight commands
+// of the rules comes a ninth, 連続進行 (weeks one after another until one needs the player),
+// and the strip holds one more face, 停止, which that button shows while it runs.
+inline constexpr int kCommandButtonCount = 8;  // the eight commands of the rules
+inline constexpr int kAdvanceButton = 8;       // 連続進行
+inline constexpr int kCommandBarButtons = 9;   // buttons on the bar
+inline constexpr int kAdvanceStopFace = 9;     // 停止, in place of 連続進行 while it runs
+inline constexpr int kCommandStripFaces = 10;
 inline constexpr int kCommandColumnStep = 100;
 inline constexpr int kCommandPressedOffset = 35;
 inline constexpr int kCommandFaceWidth = 70;
@@ -70,7 +76,7 @@ constexpr PictureId LotTileId(int displayKind) {
 }
 
 inline constexpr std::array<PictureInfo, 27> kPictures = {{
-    {PictureId::CommandBar, "command_bar.png", 800, 64},
+    {PictureId::CommandBar, "command_bar.png", kCommandStripFaces *kCommandColumnStep, 64},
     {LotTileId(0), "lot_tile0.png", kLotTileWidth, kLotTileHeight},
     {LotTileId(1), "lot_tile1.png", kLotTileWidth, kLotTileHeight},
     {LotTileId(2), "lot_tile2.png", kLotTileWidth, kLotTileHeight},

@@ -43,7 +43,7 @@ QPixmap Picture(PictureId id) {
 }
 
 QPixmap CommandFace(int button, bool pressed) {
-    if (button < 0 || button >= kCommandButtonCount) return {};
+    if (button < 0 || button >= kCommandStripFaces) return {};
     return Picture(PictureId::CommandBar)
         .copy(button * kCommandColumnStep, pressed ? kCommandPressedOffset : 0, kCommandFaceWidth,
               kCommandFaceHeight);

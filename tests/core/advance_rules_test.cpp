@@ -1,0 +1,114 @@
+// 連続進行: what a week brings that needs the player, and where a run of weeks stops.
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "core/rules/advance_rules.h"
+#include "core/rules/lookups.h"
+#include "core/rules/new_game.h"
+#include "tests/support/scripted_ui.h"
+
+namespace tk {
+namespace {
+
+struct BringsCase {
+    const char *name;
+    int week;
+    std::function<void(GameState &)> setUp;
+    RunStop brings;
+};
+
+TEST(RunOfWeeks, WhatAWeekBrings) {
+    const auto nothing = [](GameState &) {};
+    const BringsCase cases[] = {
+        {"a plain week", 14, nothing, RunStop::None},
+        {"the camp choice", 15, nothing, RunStop::Event},
+        {"the autumn camp choice", WeekNumber(1, 31), nothing, RunStop::Event},
+        {"a month end", 16, nothing, RunStop::MonthEnd},
+        {"the year end", WeekNumber(2, 12), nothing, RunStop::YearEnd},
+        {"June without candidates", 21, nothing, RunStop::None},
+        {"the scouting result", 21, [](GameState &s) { s.Candidates[0].FamilyName = 4; },
+         RunStop::Event},
+        {"a building", 14,
+         [](GameState &s) {
+             s.Calendar[2][14] = {3, kOutdoorCourt};
+         },
+         RunStop::Building},
+        {"an entry for no lot", 14,
+         [](GameState &s) {
+             s.Calendar[1][14] = {9, kOutdoorCourt};
+         },
+         RunStop::None},
+        {"a building at a month end", 16,
+         [](GameState &s) {
+             s.Calendar[1][16] = {3, kOutdoorCourt};
+         },
+         RunStop::MonthEnd},
+        {"the last week of the calendar", kLastWeek, nothing, RunStop::MonthEnd},
+        {"past the calendar", kCalendarOver, nothing, RunStop::None},
+    };
+    for (const BringsCase &c : cases) {
+        test::TestGame t;
+        StartNewGame(t.game, "テニス部", "山田");
+        t.state.WeekCount = static_cast<std::int16_t>(c.week);
+        c.setUp(t.state);
+        EXPECT_EQ(WeekBrings(t.state), c.brings) << c.name;
+    }
+}
+
+TEST(RunOfWeeks, WhereItStops) {
+    struct Case {
+        RunStop brought;
+        std::int32_t money;
+        bool matchNext;
+        WeekOutcome outcome;
+        RunStop stop;
+    };
+    const Case cases[] = {
+        {RunStop::None, 100, false, WeekOutcome::Next, RunStop::None},
+        {RunStop::None, -100, false, WeekOutcome::Next, RunStop::None},  // judged at month ends
+        {RunStop::None, 100, true, WeekOutcome::Next, RunStop::MatchWeek},
+        {RunStop::Building, 100, true, WeekOutcome::Next, RunStop::Building},
+        {RunStop::Event, 100, false, WeekOutcome::Next, RunStop::Event},
+        {RunStop::MonthEnd, 0, false, WeekOutcome::Next, RunStop::MonthEnd},
+        {RunStop::MonthEnd, -1, false, WeekOutcome::Next, RunStop::Debt},
+        {RunStop::YearEnd, -1, false, WeekOutcome::Next, RunStop::Debt},
+        {RunStop::YearEnd, 100, false, WeekOutcome::Bankrupt, RunStop::GameOver},
+        {RunStop::MonthEnd, 100, false, WeekOutcome::CalendarEnd, RunStop::GameOver},
+    };
+    for (const Case &c : cases) {
+        GameState after;
+        after.WeekCount = 14;
+        after.Money = c.money;
+        after.MatchKind(14) = c.matchNext ? 1 : 0;
+        EXPECT_EQ(RunStopAfterWeek(c.brought, after, c.outcome), c.stop)
+            << static_cast<int>(c.brought) << " " << c.money;
+    }
+}
+
+// From a new game, runs of weeks as the player starts them one after another: the weeks each
+// plays and why it stops.
+TEST(RunOfWeeks, FirstMonthsOfANewGame) {
+    test::TestGame t;
+    StartNewGame(t.game, "テニス部", "山田");
+    t.state.MatchKind(19) = 1;  // a practice match in 5月3週
+    auto run = [&t] {
+        int weeks = 0;
+        for (;;) {
+            const RunStop brought = WeekBrings(t.state);
+            const WeekOutcome outcome = PlayWeek(t.game, nullptr);
+            ++weeks;
+            const RunStop stop = RunStopAfterWeek(brought, t.state, outcome);
+            if (stop != RunStop::None) return std::make_pair(stop, weeks);
+        }
+    };
+    EXPECT_EQ(run(), std::make_pair(RunStop::Event, 3));      // 4月1週..3週: the camp choice
+    EXPECT_EQ(run(), std::make_pair(RunStop::MonthEnd, 1));   // 4月4週
+    EXPECT_EQ(run(), std::make_pair(RunStop::MatchWeek, 2));  // 5月1週, 2週; 3週 is the match
+    EXPECT_EQ(run(), std::make_pair(RunStop::MonthEnd, 2));   // the match, then 5月4週
+    EXPECT_EQ(t.state.WeekCount, 21);
+    EXPECT_EQ(t.ui.campScreens, 1);
+}
+
+}  // namespace
+}  // namespace tk

@@ -56,8 +56,10 @@ private slots:
         QTest::newRow("money") << "お金"
                                << (budgets + QStringList{"破産", QString::fromStdString(SName(7)),
                                                          "5000万円"});
-        QTest::newRow("keys") << "キー操作" << QStringList{"Enter / Space / 1", "F1", "F5"};
-        QTest::newRow("hints") << "勝つためのヒント" << QStringList{"3月の終わり", "室内コート", "基本練習"};
+        QTest::newRow("keys") << "キー操作" << QStringList{"Enter / Space / 1", "F1",     "F5",
+                                                           "Shift+Enter / 9",   "Ctrl+M", "Ctrl+R"};
+        QTest::newRow("hints") << "勝つためのヒント"
+                               << QStringList{"3月の終わり", "室内コート", "基本練習"};
     }
 
     void sectionsTellTheRulesFigures() {

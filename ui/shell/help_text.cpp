@@ -262,8 +262,11 @@ QString Keys() {
         rows << Row({QString::fromUtf8(s.keyNames), QString::fromUtf8(s.what)});
     };
     for (int i = 0; i < 8; ++i) add(CommandBarShortcut(i));
+    add(AdvanceShortcut());
     for (int i = 0; i < 4; ++i) add(CommandButtonShortcut(i));
     add(HelpShortcut());
+    add(MessageHistoryShortcut());
+    add(RecordsShortcut());
     rows << Row({QStringLiteral("← ↑ → ↓"),
                  QStringLiteral("選手を選びます（←で5人前、↑で1人前、→で5人後、↓で1人後）。")});
     return QStringLiteral(

@@ -9,6 +9,7 @@
 #include "ui/screens/RirekiWin.h"
 #include "ui/shell/MainWin.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/main_shortcuts.h"
 
 namespace tk {
 
@@ -36,13 +37,13 @@ void AddHistoryMenu(MainWin &main, GameApp &app) {
     view->setObjectName(QStringLiteral("ViewMenu"));
     QAction *messages = view->addAction(QStringLiteral("メッセージ履歴"));
     messages->setObjectName(QStringLiteral("MessageHistory"));
-    messages->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_M));
+    messages->setShortcuts(MessageHistoryShortcut().keys);
     QObject::connect(messages, &QAction::triggered, &main, [&main, &app] {
         if (!Refused(main)) OpenMessageHistory(app, &main);
     });
     QAction *records = view->addAction(QStringLiteral("記録"));
     records->setObjectName(QStringLiteral("Records"));
-    records->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_R));
+    records->setShortcuts(RecordsShortcut().keys);
     QObject::connect(records, &QAction::triggered, &main, [&main, &app] {
         if (!Refused(main)) OpenRecords(app, &main);
     });

@@ -8,6 +8,7 @@
 
 #include "ui/shell/MainWin.h"
 #include "ui/shell/game_app.h"
+#include "ui/shell/main_shortcuts.h"
 #include "ui/widgets/command_bar.h"
 #include "ui/widgets/picture_catalogue.h"
 
@@ -39,9 +40,9 @@ private:
 
 void MainWin::InstallAdvanceCommand() {
     // Shift+Enter: 次の週へ (Enter), on and on; 9: the ninth button, as 1..8 are the others.
-    const QKeySequence keys[] = {QKeySequence(Qt::SHIFT | Qt::Key_Return),
-                                 QKeySequence(Qt::SHIFT | Qt::Key_Enter), QKeySequence(Qt::Key_9)};
-    for (const QKeySequence &key : keys) {
+    const MainShortcut &advance = AdvanceShortcut();
+    bar_->SetButtonToolTip(kAdvanceButton, ShortcutToolTip(advance));
+    for (const QKeySequence &key : advance.keys) {
         auto *shortcut = new QShortcut(key, this);
         shortcut->setContext(Qt::WindowShortcut);
         connect(shortcut, &QShortcut::activated, this, [this] { Command(kAdvanceButton); });

@@ -22,7 +22,9 @@ const std::array<MainShortcut, 8> &BarShortcuts() {
          "2"},
         {"試合：来週の練習試合と、条件を満たした公式戦に申し込みます。", {Key(Qt::Key_3)}, "3"},
         {"アイテム：栄養ドリンクで選手全員の体力を回復します。", {Key(Qt::Key_4)}, "4"},
-        {"設定：ゲームの進行速度（普通・高速）を決めます。", {Key(Qt::Key_5)}, "5"},
+        {"設定：ゲームの進行速度（普通・高速）と、メッセージの閉じ方を決めます。",
+         {Key(Qt::Key_5)},
+         "5"},
         {"事務所：収支と予定表を見て、4月にはスポンサーと契約します。", {Key(Qt::Key_6)}, "6"},
         {"選手：選手の一覧と年俸を見て、解雇やスカウトの依頼をします。", {Key(Qt::Key_7)}, "7"},
         {"土地：土地の購入、コートやトレーニング室の工事、コートの整備をします。",
@@ -56,6 +58,32 @@ const MainShortcut &HelpShortcut() {
     static const MainShortcut help = {
         "遊び方：このゲームの遊び方を読みます。", {Key(Qt::Key_F1)}, "F1"};
     return help;
+}
+
+const MainShortcut &AdvanceShortcut() {
+    static const MainShortcut advance = {
+        "連続進行：試合の週・行事・工事の完成・月末・年度末まで、週を続けて進めます。"
+        "Esc か「停止」で止まります。",
+        {QKeySequence(Qt::SHIFT | Qt::Key_Return), QKeySequence(Qt::SHIFT | Qt::Key_Enter),
+         Key(Qt::Key_9)},
+        "Shift+Enter / 9"};
+    return advance;
+}
+
+const MainShortcut &MessageHistoryShortcut() {
+    static const MainShortcut messages = {
+        "メッセージ履歴：これまでのメッセージを新しい順に読み返します。",
+        {QKeySequence(Qt::CTRL | Qt::Key_M)},
+        "Ctrl+M"};
+    return messages;
+}
+
+const MainShortcut &RecordsShortcut() {
+    static const MainShortcut records = {
+        "記録：シーズンごとの成績、大会の最高成績、資金やレベルのグラフ、選手の成長を見ます。",
+        {QKeySequence(Qt::CTRL | Qt::Key_R)},
+        "Ctrl+R"};
+    return records;
 }
 
 QString ShortcutToolTip(const MainShortcut &shortcut) {

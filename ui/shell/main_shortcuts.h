@@ -20,6 +20,11 @@ const MainShortcut &CommandBarShortcut(int button);
 const MainShortcut &CommandButtonShortcut(int button);
 // "遊び方".
 const MainShortcut &HelpShortcut();
+// 連続進行, the ninth button of the command bar (its keys also stop a run).
+const MainShortcut &AdvanceShortcut();
+// "メッセージ履歴" and "記録" of the 表示 menu.
+const MainShortcut &MessageHistoryShortcut();
+const MainShortcut &RecordsShortcut();
 
 // The tooltip of a command: its description and, on a line of its own, its keys.
 QString ShortcutToolTip(const MainShortcut &shortcut);

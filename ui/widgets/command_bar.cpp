@@ -20,9 +20,6 @@ const char *const kToolTips[kCommandButtonCount] = {
     "ゲーム進行速度設定", "事務所",           "選手契約", "土地・施設",
 };
 
-const char *const kAdvanceToolTip =
-    "連続進行：試合の週・行事・工事の完成・月末・年度末まで、週を続けて進めます。\n"
-    "Esc か「停止」で止まります。\nキー: Shift+Enter / 9";
 const char *const kStopToolTip = "停止：いまの週が終わったところで止まります。\nキー: Esc / 9";
 const char *const kRunningText = "連続進行中（Escで停止）";
 const char *const kStoppingText = "この週で止まります";
@@ -125,7 +122,8 @@ bool CommandBar::event(QEvent *event) {
         const int i = ButtonAt(help->pos());
         if (i == kAdvanceButton)
             QToolTip::showText(help->globalPos(),
-                               QString::fromUtf8(advancing_ ? kStopToolTip : kAdvanceToolTip),
+                               advancing_ ? QString::fromUtf8(kStopToolTip)
+                                          : toolTips_[static_cast<std::size_t>(i)],
                                this);
         else if (i >= 0)
             QToolTip::showText(help->globalPos(), toolTips_[static_cast<std::size_t>(i)], this);

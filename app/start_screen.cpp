@@ -35,8 +35,11 @@ void ShowFirstScreen(GameApp &app) {
         app.ShowTitle();
         first = app.TitleScreen();
     }
-    if (qEnvironmentVariableIntValue("TK_EXIT_WHEN_SHOWN") == 1 && first != nullptr)
+    if (qEnvironmentVariableIntValue("TK_EXIT_WHEN_SHOWN") == 1 && first != nullptr) {
         first->installEventFilter(new QuitWhenPainted(&app));
+        // A notice shown while the game opened may have let the screen paint already.
+        first->update();
+    }
 }
 
 }  // namespace tk

@@ -13,6 +13,7 @@
 #include <QVariant>
 
 #include "core/history/history_sql.h"
+#include "core/state/file_checks.h"
 #include "core/state/save_store.h"
 
 namespace tk {
@@ -40,9 +41,7 @@ HistoryProblem ProblemOf(const QSqlError &error) {
 // The history and its journal are used only when they are plain files (or do not exist):
 // never through a symbolic link, never a folder or a device.
 bool PlainOrMissing(const QString &path) {
-    const QFileInfo info(path);
-    if (info.isSymLink()) return false;
-    return !info.exists() || info.isFile();
+    return !QFileInfo(path).isSymLink() && CheckFile(path).State != FileState::Unusable;
 }
 
 QString JournalPath(const QString &path) {
@@ -53,9 +52,19 @@ QVariant Int(std::int64_t v) {
     return QVariant(static_cast<qlonglong>(v));
 }
 
-QString MetaSql(const char *key) {
-    return QStringLiteral("INSERT OR REPLACE INTO meta(key, value) VALUES('%1', ?)")
-        .arg(QLatin1String(key));
+// One value of the meta table, set or replaced.
+Status WriteMeta(const QSqlDatabase &db, const char *key, const QVariant &value) {
+    QSqlQuery meta(db);
+    meta.prepare(QStringLiteral("INSERT OR REPLACE INTO meta(key, value) VALUES('%1', ?)")
+                     .arg(QLatin1String(key)));
+    meta.addBindValue(value);
+    return Exec(meta);
+}
+
+// How far the history was written: the week, and the last message kept in it.
+Status WriteMark(const QSqlDatabase &db, int week, int lastMessage) {
+    if (Status s = WriteMeta(db, "mark_week", week); !s) return s;
+    return WriteMeta(db, "mark_message", lastMessage);
 }
 
 }  // namespace
@@ -236,11 +245,8 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
             {"origin_week", owner->week},
             {"new_game", owner->newGame ? 1 : 0},
         };
-        for (const auto &[key, value] : values) {
-            meta.prepare(MetaSql(key));
-            meta.addBindValue(value);
-            if (Status s = Exec(meta); !s) return rollback(s);
-        }
+        for (const auto &[key, value] : values)
+            if (Status s = WriteMeta(db, key, value); !s) return rollback(s);
     }
 
     // What was recorded after the loaded game's week is replayed: drop it. Messages of the
@@ -277,12 +283,7 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
     for (const QString &sql : drops)
         if (Status s = Exec(q, sql); !s) return rollback(s);
     if (Status s = LoadIds(); !s) return rollback(s);
-    for (const auto &[key, value] :
-         {std::pair{"mark_week", week}, std::pair{"mark_message", lastMessageId_}}) {
-        meta.prepare(MetaSql(key));
-        meta.addBindValue(value);
-        if (Status s = Exec(meta); !s) return rollback(s);
-    }
+    if (Status s = WriteMark(db, week, lastMessageId_); !s) return rollback(s);
     if (!run(QStringLiteral("COMMIT"))) return rollback(fail(q));
     return {};
 }
@@ -415,13 +416,7 @@ Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
     for (const SeasonRecord &r : batch.seasons)
         if (Status s = WriteSeason(r); !s) return s;
 
-    QSqlQuery meta(db);
-    for (const auto &[key, value] :
-         {std::pair{"mark_week", markWeek}, std::pair{"mark_message", lastMessageId_}}) {
-        meta.prepare(MetaSql(key));
-        meta.addBindValue(value);
-        if (Status s = Exec(meta); !s) return s;
-    }
+    if (Status s = WriteMark(db, markWeek, lastMessageId_); !s) return s;
     return Exec(q, QStringLiteral("COMMIT"));
 }
 

@@ -22,15 +22,17 @@ bool CanWriteIn(const QString &folder) {
 
 bool HoldsSaves(const QString &folder) {
     const QDir dir(folder);
-    for (int slot = 0; slot < 4; ++slot) {
-        if (CheckFile(dir.filePath(QStringLiteral("Save%1.Kumo").arg(slot))).State !=
-            FileState::Missing)
-            return true;
+    for (int slot = 0; slot < kSaveSlots; ++slot) {
+        if (CheckFile(dir.filePath(SlotFileName(slot))).State != FileState::Missing) return true;
     }
-    return CheckFile(dir.filePath(QStringLiteral("SaveData.Kumo"))).State != FileState::Missing;
+    return CheckFile(dir.filePath(QLatin1String(kSettingsFileName))).State != FileState::Missing;
 }
 
 }  // namespace
+
+QString SlotFileName(int slot, const QString &suffix) {
+    return QStringLiteral("Save%1.Kumo").arg(slot) + suffix;
+}
 
 DataLocation ChooseDataLocation(const QString &programFolder, const QString &fallbackFolder) {
     const QString beside = QDir(programFolder).filePath(QStringLiteral("Data"));

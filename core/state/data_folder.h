@@ -7,6 +7,12 @@
 
 namespace tk {
 
+// The files of a Data folder: the slots Save0.Kumo..Save3.Kumo, each with side files named by
+// a suffix (Save0.Kumo.bak), and the settings.
+inline constexpr int kSaveSlots = 4;
+QString SlotFileName(int slot, const QString &suffix = QString());
+inline constexpr char kSettingsFileName[] = "SaveData.Kumo";
+
 struct DataLocation {
     QString Folder;          // where saves are written, and read first
     QString ReadOnlyFolder;  // saves beside the program that can no longer be written there;

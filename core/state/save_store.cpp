@@ -33,11 +33,11 @@ QString SaveStore::SlotPath(int slot) const {
 }
 
 QString SaveStore::SettingsPath() const {
-    return QDir(Folder()).filePath(QStringLiteral("SaveData.Kumo"));
+    return QDir(Folder()).filePath(QLatin1String(kSettingsFileName));
 }
 
 QString SaveStore::SidePath(int slot, const QString &suffix) const {
-    return QDir(Folder()).filePath(QStringLiteral("Save%1.Kumo").arg(slot) + suffix);
+    return QDir(Folder()).filePath(SlotFileName(slot, suffix));
 }
 
 QString SaveStore::ReadPath(int slot, const QString &suffix) const {
@@ -46,8 +46,7 @@ QString SaveStore::ReadPath(int slot, const QString &suffix) const {
         return written;
     // Side files left in the read-only folder count only while their slot is read from there.
     if (!suffix.isEmpty() && ReadPath(slot) == SlotPath(slot)) return written;
-    const QString old =
-        QDir(ReadOnlyFolder()).filePath(QStringLiteral("Save%1.Kumo").arg(slot) + suffix);
+    const QString old = QDir(ReadOnlyFolder()).filePath(SlotFileName(slot, suffix));
     return CheckFile(old).State != FileState::Missing ? old : written;
 }
 
@@ -96,7 +95,7 @@ Settings SaveStore::LoadSettings() const {
     Settings settings;
     QString path = SettingsPath();
     if (!ReadOnlyFolder().isEmpty() && CheckFile(path).State == FileState::Missing)
-        path = QDir(ReadOnlyFolder()).filePath(QStringLiteral("SaveData.Kumo"));
+        path = QDir(ReadOnlyFolder()).filePath(QLatin1String(kSettingsFileName));
     auto bytes = ReadPlainFile(path, static_cast<qint64>(kSettingsBytes), FolderOf(path));
     if (bytes && bytes.Value().size() == static_cast<qsizetype>(kSettingsBytes)) {
         Settings read = DecodeSettings(AsSpan(bytes.Value()));

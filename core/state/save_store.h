@@ -14,8 +14,6 @@
 
 namespace tk {
 
-inline constexpr int kSaveSlots = 4;
-
 // Files beside slot N (Save<N>.Kumo + suffix). Each is written as atomically as the slot;
 // erasing the slot removes them all.
 inline constexpr const char *kRecoverySuffix = ".resume";  // the last finished week of a game

@@ -131,7 +131,10 @@ SlotInfo SaveStore::InspectSlot(int slot) const {
 
     if (info.CanRestore())
         info.Summary = "データが壊れています\rバックアップ：" + info.Backup.Summary;
-    if (info.RecoveryOffered) info.Summary += std::string("\r") + kRecoveryLine;
+    if (info.RecoveryOffered) {
+        info.Summary += '\r';
+        info.Summary += kRecoveryLine;
+    }
     return info;
 }
 

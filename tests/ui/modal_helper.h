@@ -76,7 +76,7 @@ QAbstractButton *FindButton(QWidget *root, const QString &textOrName);
 void ClickButton(QWidget *root, const QString &textOrName);
 
 // Describes every top-level window still alive, after pending deletions have run. Each
-// tst_ class checks it in cleanup(): `QVERIFY2(LeakedWindows().isEmpty(), ...)`.
+// tst_ class checks it in cleanup() with TK_VERIFY_NO_LEAKED_WINDOWS().
 QStringList LeakedWindows();
 
 // Shortens every screen timer for the life of the object (see ui/shell/timing.h).
@@ -92,3 +92,10 @@ private:
 };
 
 }  // namespace tk::test
+
+// Fails the test that left a window open, naming the windows.
+#define TK_VERIFY_NO_LEAKED_WINDOWS()                                              \
+    do {                                                                           \
+        const QStringList leaked = ::tk::test::LeakedWindows();                    \
+        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", ")))); \
+    } while (false)

@@ -18,8 +18,7 @@ class tst_AppLook : public QObject {
 
 private slots:
     void cleanup() {
-        const QStringList leaked = LeakedWindows();
-        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+        TK_VERIFY_NO_LEAKED_WINDOWS();
     }
 
     void choosesTheFontByName_data() {

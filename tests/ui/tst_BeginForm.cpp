@@ -63,8 +63,7 @@ class tst_BeginForm : public QObject {
 
 private slots:
     void cleanup() {
-        const QStringList leaked = LeakedWindows();
-        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+        TK_VERIFY_NO_LEAKED_WINDOWS();
     }
 
     void showsEmptyUsedAndDamagedSlots() {
@@ -130,7 +129,7 @@ private slots:
         QVERIFY(QDir().mkpath(dir.path() + QStringLiteral("/SaveData.Kumo")));
         int quits = 0;
         connect(&app, &GameApp::quitRequested, this, [&] { ++quits; });
-        for (const QString answer : {QStringLiteral("いいえ"), QStringLiteral("はい")}) {
+        for (const QString &answer : {QStringLiteral("いいえ"), QStringLiteral("はい")}) {
             QString asked;
             ModalAnswerer ask([&](QWidget *modal) {
                 asked = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();

@@ -18,8 +18,7 @@ private slots:
     void initTestCase() { ReturnFocusAfterDialogs(*qApp); }
 
     void cleanup() {
-        const QStringList leaked = LeakedWindows();
-        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+        TK_VERIFY_NO_LEAKED_WINDOWS();
     }
 
     void theOpenerGetsTheFocusBack_data() {

@@ -45,8 +45,7 @@ class tst_GameWin : public QObject {
 
 private slots:
     void cleanup() {
-        const QStringList leaked = LeakedWindows();
-        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+        TK_VERIFY_NO_LEAKED_WINDOWS();
     }
 
     // At normal pace, in fast mode, and with "結果へ" pressed at some moment of the match

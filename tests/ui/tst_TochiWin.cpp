@@ -21,8 +21,7 @@ class tst_TochiWin : public QObject {
 
 private slots:
     void cleanup() {
-        const QStringList leaked = LeakedWindows();
-        QVERIFY2(leaked.isEmpty(), qPrintable(leaked.join(QStringLiteral(", "))));
+        TK_VERIFY_NO_LEAKED_WINDOWS();
     }
 
     void commandsByKind_data() {

@@ -49,12 +49,3 @@ BENCHMARK(BM_MainScreenFormLoadAndPaint)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 }  // namespace tk
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

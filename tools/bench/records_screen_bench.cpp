@@ -39,12 +39,3 @@ BENCHMARK(BM_RecordsScreenOpens)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk
-
-int main(int argc, char **argv) {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
-}

@@ -7,12 +7,12 @@
 
 #include "app/command_line.h"
 #include "app/start_screen.h"
-#include "core/state/save_store.h"
-#include "ui/shell/app_look.h"
-#include "ui/shell/focus_return.h"
+#include "storage/save_store.h"
+#include "ui/base/app_look.h"
+#include "ui/base/focus_return.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
-#include "ui/shell/widget_report.h"
+#include "ui/base/widget_report.h"
 #include "ui/widgets/pictures.h"
 
 #ifndef TK_APP_ID

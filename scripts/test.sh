@@ -3,6 +3,7 @@
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/deps.sh
+bash scripts/check-format.sh
 bash scripts/build.sh build
 export QT_QPA_PLATFORM=offscreen
 # Several at a time (the tests that drive a real X server or install the package run alone).

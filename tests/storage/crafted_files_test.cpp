@@ -8,7 +8,7 @@
 #include "core/rules/lineup_rules.h"
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "core/state/validation.h"
 #include "tests/storage/storage_support.h"
 #include "tests/support/scripted_ui.h"

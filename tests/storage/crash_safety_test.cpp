@@ -19,7 +19,7 @@
 #include <QTemporaryDir>
 
 #include "core/state/record_codec.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "tests/storage/crash_records.h"
 #include "tests/storage/storage_support.h"
 

@@ -7,7 +7,7 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "core/state/record_codec.h"
 #include "tests/support/recording_sink.h"

@@ -9,8 +9,8 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
-#include "core/history/history_sql.h"
-#include "core/history/history_store.h"
+#include "history/history_sql.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 
 namespace tk {

@@ -5,7 +5,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "core/state/installed_program.h"
+#include "storage/installed_program.h"
 
 namespace tk {
 namespace {

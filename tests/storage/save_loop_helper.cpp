@@ -5,7 +5,7 @@
 
 #include <QString>
 
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "tests/storage/crash_records.h"
 
 int main(int argc, char **argv) {

@@ -7,7 +7,7 @@
 
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "core/state/validation.h"
 #include "tests/storage/storage_support.h"
 #include "tests/support/record_fill.h"

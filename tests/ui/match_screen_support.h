@@ -19,7 +19,7 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "tests/ui/modal_helper.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/qt_game_ui.h"
 
 namespace tk::test {
 

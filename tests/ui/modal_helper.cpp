@@ -7,7 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
-#include "ui/shell/timing.h"
+#include "ui/base/timing.h"
 
 namespace tk::test {
 

@@ -8,7 +8,7 @@
 
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/app_look.h"
+#include "ui/base/app_look.h"
 
 using namespace tk;
 using namespace tk::test;

@@ -6,7 +6,7 @@
 #include "tests/ui/key_test_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/focus_return.h"
+#include "ui/base/focus_return.h"
 
 using namespace tk;
 using namespace tk::test;

@@ -9,7 +9,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/new_game.h"
 #include "core/rules/week_rules.h"
 #include "tests/support/scripted_ui.h"

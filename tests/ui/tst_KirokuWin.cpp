@@ -10,7 +10,7 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"

@@ -6,9 +6,9 @@
 #include "core/state/game_state.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/MeSForm.h"
-#include "ui/shell/messages.h"
-#include "ui/shell/units.h"
+#include "ui/base/MeSForm.h"
+#include "ui/base/messages.h"
+#include "ui/base/units.h"
 
 using namespace tk;
 using namespace tk::test;

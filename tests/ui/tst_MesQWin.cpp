@@ -4,8 +4,8 @@
 
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/MesQWin.h"
-#include "ui/shell/messages.h"
+#include "ui/base/MesQWin.h"
+#include "ui/base/messages.h"
 
 using namespace tk;
 using namespace tk::test;

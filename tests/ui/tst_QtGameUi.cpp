@@ -5,8 +5,8 @@
 #include "core/rules/game.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/MesQWin.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/MesQWin.h"
+#include "ui/base/qt_game_ui.h"
 
 using namespace tk;
 using namespace tk::test;

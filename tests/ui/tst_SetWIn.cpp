@@ -5,7 +5,7 @@
 #include "core/state/game_state.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
-#include "ui/shell/SetWIn.h"
+#include "ui/screens/SetWIn.h"
 
 using namespace tk;
 using namespace tk::test;

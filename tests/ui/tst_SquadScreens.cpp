@@ -9,7 +9,7 @@
 #include "tests/ui/ui_test_registry.h"
 #include "ui/screens/squad_screens.h"
 #include "ui/shell/command_screens.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/qt_game_ui.h"
 
 using namespace tk;
 using namespace tk::test;

@@ -9,7 +9,7 @@
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
 #include "ui/screens/TochiWin.h"
-#include "ui/shell/units.h"
+#include "ui/base/units.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/label_style.h"
 

@@ -6,8 +6,8 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "core/history/history_recorder.h"
-#include "core/history/history_store.h"
+#include "history/history_recorder.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "core/rules/season_record.h"
 #include "tools/sim/sim_history.h"

@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QTemporaryDir>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"
 #include "ui/screens/KirokuWin.h"

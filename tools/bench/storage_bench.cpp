@@ -12,7 +12,7 @@
 #include <QTemporaryDir>
 
 #include "core/state/record_codec.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "tools/sim/simulation.h"
 
 namespace tk {

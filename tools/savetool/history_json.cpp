@@ -7,7 +7,7 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 
 namespace tk {

@@ -1,8 +1,8 @@
 // The simulator's history, opened and closed around a run.
 #include "tools/sim/sim_history.h"
 
-#include "core/history/history_recorder.h"
-#include "core/history/history_store.h"
+#include "history/history_recorder.h"
+#include "history/history_store.h"
 #include "tools/sim/simulation.h"
 
 namespace tk::sim {

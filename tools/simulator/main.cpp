@@ -31,9 +31,9 @@
 #include <QByteArray>
 #include <QString>
 
-#include "core/state/atomic_file.h"
+#include "storage/atomic_file.h"
 #include "core/state/record_codec.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
 #include "core/state/validation.h"
 #include "tools/sim/balance_report.h"
 #include "tools/sim/sim_history.h"

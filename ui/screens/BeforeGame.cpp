@@ -8,7 +8,7 @@
 
 #include "core/rules/game.h"
 #include "core/rules/lookups.h"
-#include "ui/shell/timing.h"
+#include "ui/base/timing.h"
 #include "ui/widgets/pictures.h"
 
 namespace tk {

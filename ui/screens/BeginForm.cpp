@@ -10,9 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/shell/SetWIn.h"
-#include "ui/shell/game_app.h"
-#include "ui/shell/messages.h"
+#include "ui/screens/SetWIn.h"
+#include "ui/screens/title_actions.h"
+#include "storage/save_store.h"
+#include "ui/base/messages.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/screen_keys.h"
 
@@ -36,7 +37,7 @@ QLabel *Heading(const QString &text) {
 
 }  // namespace
 
-BeginForm::BeginForm(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
+BeginForm::BeginForm(TitleActions &app, QWidget *parent) : QWidget(parent), app_(app) {
     setWindowTitle(QStringLiteral("テニス監督"));
     setObjectName(QStringLiteral("BeginForm"));
     setStyleSheet(
@@ -165,7 +166,7 @@ void BeginForm::OpenSlot(int slot) {
     }
     if (info.State == SlotState::Occupied) {
         if (!AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12, this)) return;
-        if (app_.ContinueGame())
+        if (app_.ContinueGame(false))
             hide();
         else
             Refresh();

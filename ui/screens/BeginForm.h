@@ -10,13 +10,13 @@ class QPushButton;
 
 namespace tk {
 
-class GameApp;
+class TitleActions;
 
 class BeginForm : public QWidget {
     Q_OBJECT
 
 public:
-    explicit BeginForm(GameApp &app, QWidget *parent = nullptr);
+    explicit BeginForm(TitleActions &app, QWidget *parent = nullptr);
 
     // Reloads the settings and reads the four slots again.
     void Refresh();
@@ -41,7 +41,7 @@ private:
     void RestoreSlot(int slot);
     void OpenSettings();
 
-    GameApp &app_;
+    TitleActions &app_;
     std::array<QPushButton *, 4> saveData_{};
     std::array<QPushButton *, 4> erase_{};
     std::array<QLabel *, 4> prev_{};

@@ -12,7 +12,7 @@
 
 #include "core/rules/booking_rules.h"
 #include "core/rules/game.h"
-#include "ui/shell/message_dialog.h"
+#include "ui/base/message_dialog.h"
 #include "ui/widgets/screen_keys.h"
 
 namespace tk {

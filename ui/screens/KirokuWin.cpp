@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "ui/widgets/history_charts.h"
 

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "core/history/history_rows.h"
+#include "history/history_rows.h"
 #include "core/state/game_state.h"
 
 class QLabel;

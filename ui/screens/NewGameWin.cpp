@@ -14,8 +14,8 @@
 #include <QValidator>
 
 #include "core/state/shift_jis.h"
-#include "ui/shell/game_app.h"
-#include "ui/shell/messages.h"
+#include "ui/screens/title_actions.h"
+#include "ui/base/messages.h"
 #include "ui/widgets/screen_keys.h"
 
 namespace tk {
@@ -55,7 +55,7 @@ QString SavableNameText(QString text) {
     return text;
 }
 
-NewGameWin::NewGameWin(GameApp &app, QWidget *parent) : QWidget(parent), app_(app) {
+NewGameWin::NewGameWin(TitleActions &app, QWidget *parent) : QWidget(parent), app_(app) {
     setWindowTitle(QStringLiteral("チーム名・監督名を決めてください。"));
     setObjectName(QStringLiteral("NewGameWin"));
     setStyleSheet(QStringLiteral("#NewGameWin { background: #FFFFC0; }"));

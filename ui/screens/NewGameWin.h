@@ -11,7 +11,7 @@ class QPushButton;
 
 namespace tk {
 
-class GameApp;
+class TitleActions;
 
 // The name as code page 932 will save it: the few signs it holds under another code (〜 as
 // ～, − as －, ‖ as ∥, ¥ as ￥ and the like) replaced by the ones it reads back as.
@@ -21,7 +21,7 @@ class NewGameWin : public QWidget {
     Q_OBJECT
 
 public:
-    explicit NewGameWin(GameApp &app, QWidget *parent = nullptr);
+    explicit NewGameWin(TitleActions &app, QWidget *parent = nullptr);
 
     // Longest name accepted, in characters.
     static constexpr int kMaxNameLength = 12;
@@ -39,7 +39,7 @@ private:
     void Start();
     void Back();
 
-    GameApp &app_;
+    TitleActions &app_;
     std::array<QLineEdit *, 2> nameText_{};
     QPushButton *start_ = nullptr;
     QPushButton *close_ = nullptr;

@@ -6,7 +6,7 @@
 
 #include <QDialog>
 
-#include "core/history/history_rows.h"
+#include "history/history_rows.h"
 
 class QLabel;
 class QPushButton;

@@ -14,7 +14,7 @@
 #include "ui/screens/BeforeGame.h"
 #include "ui/screens/GameWin.h"
 #include "ui/screens/RegurarSetWin.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/qt_game_ui.h"
 
 namespace tk {
 

@@ -4,7 +4,7 @@
 #include "core/rules/game.h"
 #include "ui/screens/SkautWIn.h"
 #include "ui/screens/kaikoWin.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/qt_game_ui.h"
 
 namespace tk {
 

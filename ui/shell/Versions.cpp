@@ -7,7 +7,7 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/shell/messages.h"
+#include "ui/base/messages.h"
 
 #ifndef TK_VERSION_TEXT
 #define TK_VERSION_TEXT "1.0.0"

@@ -12,7 +12,7 @@
 #include "ui/screens/WholeTochiWin.h"
 #include "ui/screens/ZimuWin.h"
 #include "ui/screens/grounds_marks.h"
-#include "ui/shell/SetWIn.h"
+#include "ui/screens/SetWIn.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/history_menu.h"
 

@@ -11,9 +11,10 @@
 
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
-#include "core/state/save_store.h"
+#include "storage/save_store.h"
+#include "ui/screens/title_actions.h"
 #include "ui/shell/history_session.h"
-#include "ui/shell/qt_game_ui.h"
+#include "ui/base/qt_game_ui.h"
 
 class QWidget;
 
@@ -22,7 +23,7 @@ namespace tk {
 class BeginForm;
 class NewGameWin;
 
-class GameApp : public QObject {
+class GameApp : public QObject, public TitleActions {
     Q_OBJECT
 
 public:
@@ -34,21 +35,21 @@ public:
 
     Game &CurrentGame() { return game_; }
     GameState &State() { return state_; }
-    Settings &GameSettings() { return settings_; }
-    SaveStore &Store() { return store_; }
+    Settings &GameSettings() override { return settings_; }
+    SaveStore &Store() override { return store_; }
     QtGameUi &Ui() { return ui_; }
     // The running game's history (closed while no game runs).
     HistorySession &History() { return history_; }
 
     // The title screen, with the settings loaded from their file.
-    void ShowTitle();
-    void ShowNewGame();
+    void ShowTitle() override;
+    void ShowNewGame() override;
     // Loads the current slot, or with fromRecovery its recovery file (the last finished week
     // of a game that was not closed normally); on a refused file tells the player and stays
     // on the title. Neither file is changed until the game is next closed.
-    bool ContinueGame(bool fromRecovery = false);
+    bool ContinueGame(bool fromRecovery = false) override;
     // Starts a new game with these names in the current slot and opens the main screen.
-    void BeginNewGame(const QString &teamName, const QString &managerName);
+    void BeginNewGame(const QString &teamName, const QString &managerName) override;
     // Writes the running game to its slot's recovery file: the main screen calls it after
     // every week, and it runs before each further round of the same day. The game goes on if
     // it fails; the player is told once per game opened.
@@ -58,7 +59,7 @@ public:
     bool SaveCurrentGame(QWidget *dialogParent);
     // Writes the settings and ends the program (quitRequested). When the settings cannot be
     // written the player is told why and asked whether to quit anyway.
-    void Quit();
+    void Quit() override;
 
     // The main screen is plugged in by the application: it receives this object and returns
     // the window it opened. Tests replace it.

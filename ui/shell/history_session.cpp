@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
-#include "core/history/history_recorder.h"
-#include "core/history/history_store.h"
+#include "history/history_recorder.h"
+#include "history/history_store.h"
 #include "core/rules/game.h"
 #include "ui/shell/message_watch.h"
-#include "ui/shell/messages.h"
+#include "ui/base/messages.h"
 
 namespace tk {
 

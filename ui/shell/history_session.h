@@ -9,7 +9,7 @@
 
 #include <QString>
 
-#include "core/history/history_rows.h"
+#include "history/history_rows.h"
 
 class QWidget;
 

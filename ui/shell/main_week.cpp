@@ -9,8 +9,8 @@
 #include "ui/screens/match_week_screens.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
-#include "ui/shell/messages.h"
-#include "ui/shell/timing.h"
+#include "ui/base/messages.h"
+#include "ui/base/timing.h"
 #include "ui/widgets/grounds_view.h"
 #include "ui/widgets/picture_catalogue.h"
 

@@ -6,8 +6,8 @@
 #include <QLabel>
 #include <memory>
 
-#include "ui/shell/MeSForm.h"
-#include "ui/shell/MesQWin.h"
+#include "ui/base/MeSForm.h"
+#include "ui/base/MesQWin.h"
 
 namespace tk {
 

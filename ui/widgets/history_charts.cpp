@@ -8,7 +8,7 @@
 #include <QPen>
 #include <QValueAxis>
 
-#include "core/history/history_store.h"
+#include "history/history_store.h"
 #include "core/rules/lookups.h"
 
 namespace tk {

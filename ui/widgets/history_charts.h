@@ -6,7 +6,7 @@
 
 #include <QChartView>
 
-#include "core/history/history_rows.h"
+#include "history/history_rows.h"
 
 namespace tk {
 

@@ -7,7 +7,7 @@
 #include <QVBoxLayout>
 
 #include "core/rules/land_rules.h"
-#include "ui/shell/units.h"
+#include "ui/base/units.h"
 #include "ui/widgets/label_style.h"
 
 namespace tk {

@@ -8,7 +8,7 @@
 #include <QVBoxLayout>
 
 #include "core/rules/rating_rules.h"
-#include "ui/shell/units.h"
+#include "ui/base/units.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
 

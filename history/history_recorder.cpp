@@ -1,0 +1,76 @@
+// What a running game's history records, and when it is written.
+#include "history/history_recorder.h"
+
+#include "history/history_store.h"
+#include "core/rules/lookups.h"
+
+namespace tk {
+
+HistoryRecorder::HistoryRecorder(HistoryStore &store, Commit commit)
+    : store_(store), commit_(commit) {}
+
+void HistoryRecorder::Meet(const PlayerRecord &p, PlayerKey key, int week) {
+    if (store_.KnowsPlayer(key) || !pendingPlayers_.insert(key).second) return;
+    PlayerRow row;
+    row.key = key;
+    row.name = PersonName(p);
+    row.style = p.Style;
+    row.birthYear = p.BirthYear;
+    row.firstWeek = week;
+    pending_.players.push_back(std::move(row));
+}
+
+void HistoryRecorder::MonthEnd(const GameState &s) {
+    if (failed_) return;
+    MonthRow month{s.WeekCount, MakeMonthRecord(s)};
+    for (std::size_t p = 0; p < month.players.size(); ++p)
+        Meet(s.Players[p], month.players[p].key, s.WeekCount);
+    pending_.months.push_back(std::move(month));
+}
+
+void HistoryRecorder::YearEndBegins(const GameState &) {
+    gathering_ = true;
+    summary_.clear();
+}
+
+void HistoryRecorder::YearEnd(const GameState &s, const SeasonMoney &money) {
+    gathering_ = false;
+    if (failed_) return;
+    SeasonRecord season = MakeSeasonRecord(s, money);
+    season.summary = std::move(summary_);
+    summary_.clear();
+    for (std::size_t p = 0; p < season.squad.size(); ++p)
+        Meet(s.Players[p], season.squad[p].key, s.WeekCount);
+    pending_.seasons.push_back(std::move(season));
+}
+
+void HistoryRecorder::WeekEnded(const GameState &s) {
+    // A quiet week writes nothing: the replay mark only has to be right when the game is
+    // saved, and Flush is called then.
+    if (commit_ == Commit::EveryWeek && !pending_.Empty()) (void)Flush(s.WeekCount);
+}
+
+void HistoryRecorder::Message(MessageKind kind, const std::string &text, const std::string &title,
+                              int week, bool answer) {
+    // The settlement's notices, one after another, make the summary the office shows.
+    if (gathering_ && kind == MessageKind::Notice) {
+        if (!summary_.empty()) summary_ += "\r\r";
+        summary_ += text;
+    }
+    if (failed_) return;
+    pending_.messages.push_back({week, kind, title, text, answer});
+}
+
+Status HistoryRecorder::Flush(int week) {
+    if (failed_) return Failure{"記録は止まっています"};
+    Status s = store_.Write(pending_, week);
+    pending_ = {};
+    pendingPlayers_.clear();
+    if (!s) {
+        failed_ = true;
+        if (onFailure_) onFailure_(s.Reason());
+    }
+    return s;
+}
+
+}  // namespace tk

@@ -1,0 +1,45 @@
+// Whole-file replace through QSaveFile, and bounded reads.
+#include "storage/atomic_file.h"
+
+#include "storage/file_checks.h"
+
+namespace tk {
+namespace {
+
+// The system's own words for what went wrong ("No space left on device"), taken before the
+// write is cancelled: cancelling puts its own generic text in their place.
+std::string ErrorOf(const QFileDevice &file) {
+    if (file.error() == QFileDevice::NoError) return {};
+    return file.errorString().toStdString();
+}
+
+Failure StepFailure(const char *what, const QString &path, const std::string &detail) {
+    return Failure{std::string(what) + "（" + ShownPath(path) +
+                   (detail.empty() ? std::string() : "：" + detail) + "）"};
+}
+
+Failure Cancelled(QSaveFile &file, const char *what, const QString &path) {
+    const std::string detail = ErrorOf(file);
+    file.cancelWriting();
+    return StepFailure(what, path, detail);
+}
+
+}  // namespace
+
+Status ReplaceFile(const QString &path, const QByteArray &bytes, FileSteps &steps) {
+    // Never fall back to writing the target in place: that is what loses saves.
+    QSaveFile file(path);
+    file.setDirectWriteFallback(false);
+    if (!steps.Open(file)) return StepFailure("ファイルを作れません", path, ErrorOf(file));
+    if (steps.Write(file, bytes) != bytes.size())
+        return Cancelled(file, "ファイルに書き込めません", path);
+    if (!steps.Flush(file)) return Cancelled(file, "ファイルに書き込めません", path);
+    if (!steps.Commit(file)) return Cancelled(file, "ファイルを置き換えられません", path);
+    return {};
+}
+
+Result<QByteArray> ReadFileStart(const QString &path, qint64 maxBytes) {
+    return ReadPlainFile(path, maxBytes);
+}
+
+}  // namespace tk

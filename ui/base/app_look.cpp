@@ -1,0 +1,93 @@
+// The game's font, locale, Qt translations and style, set once at start.
+#include "ui/base/app_look.h"
+
+#include <cstdio>
+
+#include <QApplication>
+#include <QFont>
+#include <QFontInfo>
+#include <QLibraryInfo>
+#include <QLocale>
+#include <QMessageBox>
+#include <QStyle>
+#include <QStyleFactory>
+#include <QTranslator>
+
+namespace tk {
+
+QStringList FallbackFontFamilies() {
+    return {QStringLiteral("Noto Sans JP"), QStringLiteral("IPAexGothic"),
+            QStringLiteral("IPAGothic"),    QStringLiteral("VL Gothic"),
+            QStringLiteral("TakaoPGothic"), QStringLiteral("Droid Sans Japanese")};
+}
+
+FontChoice ChooseGameFont(const FontResolver &resolve) {
+    const auto found = [&](const QString &family) {
+        return resolve(family).compare(family, Qt::CaseInsensitive) == 0;
+    };
+    const QString own = QString::fromUtf8(kGameFontFamily);
+    if (found(own)) return {own, true};
+    for (const QString &family : FallbackFontFamilies())
+        if (found(family)) return {family, false};
+    return {};
+}
+
+QString MissingFontMessage(const FontChoice &choice) {
+    if (choice.exact) return {};
+    const QString used =
+        choice.family.isEmpty() ? QStringLiteral("システムの標準フォント") : choice.family;
+    return QStringLiteral(
+               "日本語フォント「%1」が見つかりません。\n"
+               "代わりに%2で表示するため、文字の形や大きさが変わり、"
+               "一部が欠けることがあります。\n"
+               "Debian・Ubuntu では次のコマンドで入れられます:\n"
+               "    sudo apt-get install fonts-noto-cjk\n\n"
+               "The Japanese font \"%1\" is not installed; the game uses %3 instead and may "
+               "look different. Install it with: sudo apt-get install fonts-noto-cjk")
+        .arg(QString::fromUtf8(kGameFontFamily), used,
+             choice.family.isEmpty() ? QStringLiteral("the system font") : choice.family);
+}
+
+AppLook SetUpAppLook(QApplication &application) {
+    AppLook look;
+    // The screens are drawn in their own light colours: a dark desktop theme must not
+    // turn their texts white, nor another style change their sizes.
+    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
+        QApplication::setStyle(fusion);
+        QApplication::setPalette(fusion->standardPalette());
+    }
+
+    look.font =
+        ChooseGameFont([](const QString &family) { return QFontInfo(QFont(family)).family(); });
+    if (!look.font.family.isEmpty()) {
+        QFont font(look.font.family, kGameFontPointSize);
+        font.setStyleHint(QFont::SansSerif);
+        QApplication::setFont(font);
+    }
+
+    // Numbers and dates of the game's own texts are Japanese whatever LANG says.
+    QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));
+
+    // Qt's own texts: the context menu of a text field, the buttons of standard dialogs.
+    auto *translator = new QTranslator(&application);
+    look.translationsLoaded =
+        translator->load(QStringLiteral("qtbase_ja"),
+                         QLibraryInfo::path(QLibraryInfo::TranslationsPath)) &&
+        QApplication::installTranslator(translator);
+    if (!look.translationsLoaded) {
+        delete translator;
+        std::fputs(
+            "tennis-kantoku: Qt の日本語翻訳 (qtbase_ja.qm) が見つかりません。"
+            "sudo apt-get install qt6-translations-l10n\n",
+            stderr);
+    }
+
+    const QString missing = MissingFontMessage(look.font);
+    if (!missing.isEmpty()) {
+        std::fprintf(stderr, "tennis-kantoku: %s\n", missing.toLocal8Bit().constData());
+        QMessageBox::warning(nullptr, QStringLiteral("テニス監督"), missing);
+    }
+    return look;
+}
+
+}  // namespace tk

@@ -10,9 +10,9 @@
 #include "storage/save_store.h"
 #include "ui/base/app_look.h"
 #include "ui/base/focus_return.h"
+#include "ui/base/widget_report.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
-#include "ui/base/widget_report.h"
 #include "ui/widgets/pictures.h"
 
 #ifndef TK_APP_ID

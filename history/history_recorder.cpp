@@ -1,8 +1,8 @@
 // What a running game's history records, and when it is written.
 #include "history/history_recorder.h"
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
+#include "history/history_store.h"
 
 namespace tk {
 

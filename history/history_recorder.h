@@ -6,9 +6,9 @@
 #include <string>
 #include <unordered_set>
 
-#include "history/history_rows.h"
 #include "core/rules/history_sink.h"
 #include "core/state/result.h"
+#include "history/history_rows.h"
 
 namespace tk {
 

@@ -11,8 +11,8 @@
 
 #include <QString>
 
-#include "history/history_rows.h"
 #include "core/state/result.h"
+#include "history/history_rows.h"
 
 class QSqlDatabase;
 

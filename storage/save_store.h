@@ -7,10 +7,10 @@
 
 #include <QString>
 
-#include "storage/atomic_file.h"
-#include "storage/data_folder.h"
 #include "core/state/game_state.h"
 #include "core/state/result.h"
+#include "storage/atomic_file.h"
+#include "storage/data_folder.h"
 
 namespace tk {
 

@@ -8,8 +8,8 @@
 
 #include "core/state/record_codec.h"
 #include "core/state/result.h"
-#include "storage/save_store.h"
 #include "core/state/validation.h"
+#include "storage/save_store.h"
 
 namespace tk::store {
 

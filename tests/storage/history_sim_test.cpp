@@ -7,9 +7,9 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "core/state/record_codec.h"
+#include "history/history_store.h"
 #include "tests/support/recording_sink.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QVariant>
 
+#include "core/rules/lookups.h"
 #include "history/history_sql.h"
 #include "history/history_store.h"
-#include "core/rules/lookups.h"
 
 namespace tk {
 namespace {

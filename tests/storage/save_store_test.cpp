@@ -7,8 +7,8 @@
 
 #include "core/rules/new_game.h"
 #include "core/state/record_codec.h"
-#include "storage/save_store.h"
 #include "core/state/validation.h"
+#include "storage/save_store.h"
 #include "tests/storage/storage_support.h"
 #include "tests/support/record_fill.h"
 #include "tests/support/scripted_ui.h"

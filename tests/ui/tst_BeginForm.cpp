@@ -62,9 +62,7 @@ class tst_BeginForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void showsEmptyUsedAndDamagedSlots() {
         QTemporaryDir dir;

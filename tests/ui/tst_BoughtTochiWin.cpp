@@ -26,9 +26,7 @@ class tst_BoughtTochiWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensOnTheOutdoorCourt() {
         NewGameFixture g;

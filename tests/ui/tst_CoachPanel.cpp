@@ -19,9 +19,7 @@ class tst_CoachPanel : public QObject {
     const QColor cyan{128, 255, 255}, orange{255, 128, 0};
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void aNewGameHasNoCoach() {
         NewGameFixture g;

@@ -27,9 +27,7 @@ class tst_DistributeWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void newGameHasOneDaytimeCourtAndNoCoach() {
         NewGameFixture g;

@@ -31,9 +31,7 @@ class tst_ElectCoach : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void aNewGameListsAllTenCheapestFirst() {
         NewGameFixture g;

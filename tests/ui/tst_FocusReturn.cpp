@@ -17,9 +17,7 @@ class tst_FocusReturn : public QObject {
 private slots:
     void initTestCase() { ReturnFocusAfterDialogs(*qApp); }
 
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void theOpenerGetsTheFocusBack_data() {
         QTest::addColumn<bool>("dialogHadFocus");

@@ -27,9 +27,7 @@ class tst_GameSetWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void practiceBooking_data() {
         QTest::addColumn<int>("count");

@@ -44,9 +44,7 @@ class tst_GameWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     // At normal pace, in fast mode, and with "結果へ" pressed at some moment of the match
     // (after the first bout's notice, ticks into the second bout): the same match.

@@ -53,9 +53,7 @@ class tst_GroundsScenario : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void theCommandsArePluggedIn() {
         QVERIFY(CommandAvailable(MainCommand::Office));

@@ -27,9 +27,7 @@ class tst_HelpWin : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void sectionsTellTheRulesFigures_data() {
         QTest::addColumn<QString>("section");

@@ -20,9 +20,7 @@ class tst_HexaGraph : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void corners_data() {
         QTest::addColumn<HexaGraph::Levels>("levels");

@@ -9,9 +9,9 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "history/history_store.h"
 #include "core/rules/new_game.h"
 #include "core/rules/week_rules.h"
+#include "history/history_store.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -88,9 +88,7 @@ class tst_HistorySession : public QObject {
     ScopedUiTimingScale fast_{0.001};
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void twoSeasonsSurviveSavingAndLoading() {
         App a;

@@ -10,8 +10,8 @@
 #include <QTemporaryDir>
 #include <QTest>
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
+#include "history/history_store.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
@@ -57,9 +57,7 @@ class tst_KirokuWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void tenSeasonsNewestFirst() {
         TenSeasons g;

@@ -90,9 +90,7 @@ class tst_MainAdvance : public QObject {
     ScopedUiTimingScale fast_{0.001};
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void runPlaysAsTheSimulator_data() {
         QTest::addColumn<int>("setUp");

@@ -31,9 +31,7 @@ class tst_MainKeys : public QObject {
     ScopedUiTimingScale fast_{0.001};
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void theSquadHoldsTheFocusNotTheScrollArea() {
         KeySession s;

@@ -24,9 +24,7 @@ class tst_MainStatus : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void nextWeeksFixtureBesideThisWeeks_data() {
         QTest::addColumn<int>("week");

@@ -58,9 +58,7 @@ class tst_MainWin : public QObject {
     ScopedUiTimingScale fast_{0.001};
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void practiceWeekSameAtBothSpeeds() {
         Session normal(false);

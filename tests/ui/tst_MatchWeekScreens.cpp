@@ -45,9 +45,7 @@ class tst_MatchWeekScreens : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void wonRoundGoesOnToTheNextRoundTheSameDay() {
         const ScopedUiTimingScale fast(0);

@@ -17,9 +17,7 @@ class tst_MeSForm : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void closesOnItsButton() {
         ScopedUiTimingScale realTime(1.0);

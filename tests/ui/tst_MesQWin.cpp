@@ -14,9 +14,7 @@ class tst_MesQWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void answers_data() {
         QTest::addColumn<QString>("button");

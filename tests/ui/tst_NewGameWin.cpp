@@ -30,9 +30,7 @@ class tst_NewGameWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void namesShowWhatWillBeSaved_data() {
         QTest::addColumn<QStringList>("commits");  // what the input method commits, in turn

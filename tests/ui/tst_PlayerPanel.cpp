@@ -23,9 +23,7 @@ class tst_PlayerPanel : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void namesOfANewGameWithRegularsInPurple() {
         NewGameFixture g;

@@ -30,9 +30,7 @@ class tst_PlayerSetWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void rowsShowTheSquad() {
         NewGameFixture g;

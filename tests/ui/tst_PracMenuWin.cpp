@@ -22,9 +22,7 @@ class tst_PracMenuWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void menusOpenWithTheLevel_data() {
         QTest::addColumn<int>("level");

@@ -15,9 +15,7 @@ class tst_QtGameUi : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void noticeShowsTheCoreText() {
         QtGameUi ui;

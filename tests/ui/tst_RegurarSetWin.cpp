@@ -27,9 +27,7 @@ class tst_RegurarSetWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensOnPlaceOneAndTheFirstBenchCell() {
         TestGame t;

@@ -123,9 +123,7 @@ class tst_ScreenKeys : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void keysOfEveryScreen_data() {
         QTest::addColumn<int>("index");

@@ -17,9 +17,7 @@ class tst_SeibiWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void priceFollowsTheLevel_data() {
         QTest::addColumn<int>("count");

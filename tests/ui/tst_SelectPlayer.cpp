@@ -38,9 +38,7 @@ class tst_SelectPlayer : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void playersInAPlaceAreLeftOut() {
         NewGameFixture g;

@@ -20,9 +20,7 @@ class tst_SensyuWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void showsOnePlayer_data() {
         QTest::addColumn<int>("style");

@@ -28,9 +28,7 @@ class tst_SetWIn : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensOnTheStoredSpeed_data() {
         QTest::addColumn<int>("stored");

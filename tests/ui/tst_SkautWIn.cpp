@@ -55,9 +55,7 @@ class tst_SkautWIn : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensWithNobodyMarked() {
         NewGameFixture g;

@@ -7,9 +7,9 @@
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/squad_screen_support.h"
 #include "tests/ui/ui_test_registry.h"
+#include "ui/base/qt_game_ui.h"
 #include "ui/screens/squad_screens.h"
 #include "ui/shell/command_screens.h"
-#include "ui/base/qt_game_ui.h"
 
 using namespace tk;
 using namespace tk::test;
@@ -18,9 +18,7 @@ class tst_SquadScreens : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void theRenewalOpensTheDismissalScreen() {
         NewGameFixture g;

@@ -8,8 +8,8 @@
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
-#include "ui/screens/TochiWin.h"
 #include "ui/base/units.h"
+#include "ui/screens/TochiWin.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/label_style.h"
 
@@ -20,9 +20,7 @@ class tst_TochiWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void commandsByKind_data() {
         QTest::addColumn<int>("lot");

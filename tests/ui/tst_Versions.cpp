@@ -17,9 +17,7 @@ class tst_Versions : public QObject {
     }
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensAndCloses() {
         Versions box;

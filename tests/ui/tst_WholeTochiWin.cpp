@@ -30,9 +30,7 @@ class tst_WholeTochiWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void barsOfTheCourts_data() {
         QTest::addColumn<int>("durability");

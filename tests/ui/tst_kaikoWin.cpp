@@ -20,9 +20,7 @@ class tst_kaikoWin : public QObject {
     Q_OBJECT
 
 private slots:
-    void cleanup() {
-        TK_VERIFY_NO_LEAKED_WINDOWS();
-    }
+    void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void fivePlayersCannotBeDismissed() {
         NewGameFixture g;

@@ -6,10 +6,10 @@
 #include <QDir>
 #include <QTemporaryDir>
 
-#include "history/history_recorder.h"
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
 #include "core/rules/season_record.h"
+#include "history/history_recorder.h"
+#include "history/history_store.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"
 

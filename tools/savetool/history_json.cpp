@@ -7,8 +7,8 @@
 #include <QJsonDocument>
 #include <QJsonObject>
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
+#include "history/history_store.h"
 
 namespace tk {
 

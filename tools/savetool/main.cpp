@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
+#include "core/state/record_codec.h"
 #include "storage/atomic_file.h"
 #include "storage/file_checks.h"
-#include "core/state/record_codec.h"
 #include "tools/savetool/history_json.h"
 #include "tools/savetool/save_json.h"
 

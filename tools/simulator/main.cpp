@@ -31,10 +31,10 @@
 #include <QByteArray>
 #include <QString>
 
-#include "storage/atomic_file.h"
 #include "core/state/record_codec.h"
-#include "storage/save_store.h"
 #include "core/state/validation.h"
+#include "storage/atomic_file.h"
+#include "storage/save_store.h"
 #include "tools/sim/balance_report.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"

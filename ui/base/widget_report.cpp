@@ -26,13 +26,15 @@ QString NameOf(const QObject *object) {
 
 QString Geometry(const QWidget *widget) {
     const QPoint at = widget->mapToGlobal(QPoint(0, 0));
-    return QStringLiteral("%1 %2 %3 %4").arg(at.x()).arg(at.y()).arg(widget->width()).arg(
-        widget->height());
+    return QStringLiteral("%1 %2 %3 %4")
+        .arg(at.x())
+        .arg(at.y())
+        .arg(widget->width())
+        .arg(widget->height());
 }
 
 QString TextOf(const QWidget *widget) {
-    if (const auto *button = qobject_cast<const QAbstractButton *>(widget))
-        return button->text();
+    if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) return button->text();
     if (const auto *label = qobject_cast<const QLabel *>(widget)) return label->text();
     return QString();
 }

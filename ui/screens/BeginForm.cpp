@@ -10,10 +10,10 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "ui/screens/SetWIn.h"
-#include "ui/screens/title_actions.h"
 #include "storage/save_store.h"
 #include "ui/base/messages.h"
+#include "ui/screens/SetWIn.h"
+#include "ui/screens/title_actions.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/screen_keys.h"
 

@@ -13,8 +13,8 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
+#include "history/history_store.h"
 #include "ui/widgets/history_charts.h"
 
 namespace tk {

@@ -7,8 +7,8 @@
 
 #include <QDialog>
 
-#include "history/history_rows.h"
 #include "core/state/game_state.h"
+#include "history/history_rows.h"
 
 class QLabel;
 class QListWidget;

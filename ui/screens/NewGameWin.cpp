@@ -14,8 +14,8 @@
 #include <QValidator>
 
 #include "core/state/shift_jis.h"
-#include "ui/screens/title_actions.h"
 #include "ui/base/messages.h"
+#include "ui/screens/title_actions.h"
 #include "ui/widgets/screen_keys.h"
 
 namespace tk {

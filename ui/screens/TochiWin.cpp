@@ -10,9 +10,9 @@
 
 #include "core/rules/catalogue.h"
 #include "core/rules/game.h"
+#include "ui/base/units.h"
 #include "ui/screens/BoughtTochiWin.h"
 #include "ui/screens/SeibiWin.h"
-#include "ui/base/units.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/pictures.h"

@@ -11,10 +11,10 @@
 #include "core/rules/lineup_rules.h"
 #include "core/rules/match_week.h"
 #include "core/rules/tournament_rules.h"
+#include "ui/base/qt_game_ui.h"
 #include "ui/screens/BeforeGame.h"
 #include "ui/screens/GameWin.h"
 #include "ui/screens/RegurarSetWin.h"
-#include "ui/base/qt_game_ui.h"
 
 namespace tk {
 

@@ -2,9 +2,9 @@
 #include "ui/screens/squad_screens.h"
 
 #include "core/rules/game.h"
+#include "ui/base/qt_game_ui.h"
 #include "ui/screens/SkautWIn.h"
 #include "ui/screens/kaikoWin.h"
-#include "ui/base/qt_game_ui.h"
 
 namespace tk {
 

@@ -8,11 +8,11 @@
 #include "ui/screens/PracMenuWin.h"
 #include "ui/screens/RegurarSetWin.h"
 #include "ui/screens/SensyuWin.h"
+#include "ui/screens/SetWIn.h"
 #include "ui/screens/TochiWin.h"
 #include "ui/screens/WholeTochiWin.h"
 #include "ui/screens/ZimuWin.h"
 #include "ui/screens/grounds_marks.h"
-#include "ui/screens/SetWIn.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/history_menu.h"
 

@@ -4,12 +4,12 @@
 #include <QTimer>
 #include <QWidget>
 
-#include "history/history_store.h"
 #include "core/rules/new_game.h"
-#include "ui/screens/BeginForm.h"
-#include "ui/screens/NewGameWin.h"
+#include "history/history_store.h"
 #include "ui/base/MeSForm.h"
 #include "ui/base/messages.h"
+#include "ui/screens/BeginForm.h"
+#include "ui/screens/NewGameWin.h"
 #include "ui/shell/screen_hooks.h"
 
 namespace tk {

@@ -12,9 +12,9 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "storage/save_store.h"
+#include "ui/base/qt_game_ui.h"
 #include "ui/screens/title_actions.h"
 #include "ui/shell/history_session.h"
-#include "ui/base/qt_game_ui.h"
 
 class QWidget;
 
@@ -86,7 +86,7 @@ private:
     QPointer<QWidget> main_;
     bool recoveryTold_ = false;  // a failed recovery write was reported for this game
     bool locationTold_ = false;  // the player has read where the saves go
-    HistorySession history_;  // after game_: closed before the game goes
+    HistorySession history_;     // after game_: closed before the game goes
 };
 
 }  // namespace tk

@@ -4,11 +4,11 @@
 #include <QPointer>
 #include <QWidget>
 
+#include "core/rules/game.h"
 #include "history/history_recorder.h"
 #include "history/history_store.h"
-#include "core/rules/game.h"
-#include "ui/shell/message_watch.h"
 #include "ui/base/messages.h"
+#include "ui/shell/message_watch.h"
 
 namespace tk {
 

@@ -13,11 +13,11 @@
 #include <QShortcut>
 
 #include "core/rules/lookups.h"
+#include "ui/base/messages.h"
+#include "ui/base/timing.h"
 #include "ui/shell/HelpWin.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_shortcuts.h"
-#include "ui/base/messages.h"
-#include "ui/base/timing.h"
 #include "ui/widgets/command_bar.h"
 #include "ui/widgets/picture_catalogue.h"
 #include "ui/widgets/player_panel.h"

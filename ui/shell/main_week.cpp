@@ -6,11 +6,11 @@
 
 #include "core/rules/lookups.h"
 #include "core/rules/practice_rules.h"
+#include "ui/base/messages.h"
+#include "ui/base/timing.h"
 #include "ui/screens/match_week_screens.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
-#include "ui/base/messages.h"
-#include "ui/base/timing.h"
 #include "ui/widgets/grounds_view.h"
 #include "ui/widgets/picture_catalogue.h"
 

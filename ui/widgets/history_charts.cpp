@@ -8,8 +8,8 @@
 #include <QPen>
 #include <QValueAxis>
 
-#include "history/history_store.h"
 #include "core/rules/lookups.h"
+#include "history/history_store.h"
 
 namespace tk {
 

@@ -7,7 +7,7 @@
 #include "core/rules/lookups.h"
 #include "core/rules/match_week.h"
 #include "core/rules/office_rules.h"
-#include "core/rules/practice_rules.h"
+#include "core/rules/week_run.h"
 #include "core/rules/year_end_rules.h"
 
 namespace tk {
@@ -79,16 +79,10 @@ WeekOutcome EndOfWeek(Game &game) {
 }
 
 WeekOutcome PlayWeek(Game &game, const MatchWeekPlayer &playMatchWeek) {
-    if (!WeekPlayable(game.state)) {
-        ShowCalendarEnd(game);
-        return WeekOutcome::CalendarEnd;
-    }
-    if (ThisWeekMatchKind(game.state) != 0) {
-        if (playMatchWeek) playMatchWeek(game);
-    } else {
-        PlayPracticeWeek(game);
-    }
-    return EndOfWeek(game);
+    // The same stages the main screen steps from its timers, here without pauses.
+    WeekRun week(game, playMatchWeek);
+    week.Begin();
+    return week.Finish();
 }
 
 WeekOutcome PlayWeek(Game &game) {

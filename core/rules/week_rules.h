@@ -41,8 +41,9 @@ WeekOutcome EndOfWeek(Game &game);
 // settlement. Supplied by the shell (the real screens) or the simulator.
 using MatchWeekPlayer = std::function<void(Game &)>;
 
-// Plays the current week headlessly and ends it: the match player when a match is booked
-// (nothing when no player is given), otherwise the whole practice week.
+// Plays the current week headlessly and ends it, through the week driver (WeekRun) the main
+// screen steps: the match player when a match is booked (nothing when no player is given),
+// otherwise the whole practice week.
 WeekOutcome PlayWeek(Game &game, const MatchWeekPlayer &playMatchWeek);
 // The same with the screenless match week of the match rules (PlayMatchWeek): the
 // simulator's week. A further round on the same day goes through game.ui.PlayNextRound.

@@ -6,6 +6,7 @@
 #include "core/rules/advance_rules.h"
 #include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
+#include "core/rules/week_run.h"
 #include "tests/support/scripted_ui.h"
 
 namespace tk {
@@ -92,15 +93,17 @@ TEST(RunOfWeeks, FirstMonthsOfANewGame) {
     test::TestGame t;
     StartNewGame(t.game, "テニス部", "山田");
     t.state.MatchKind(19) = 1;  // a practice match in 5月3週
-    auto run = [&t] {
+    // The week driver the main screen steps, with no match screens.
+    WeekRun week(t.game, nullptr);
+    auto run = [&week] {
         int weeks = 0;
-        for (;;) {
-            const RunStop brought = WeekBrings(t.state);
-            const WeekOutcome outcome = PlayWeek(t.game, nullptr);
+        EXPECT_TRUE(week.StartRun());
+        while (week.Running()) {
+            week.Begin();
+            week.Finish();
             ++weeks;
-            const RunStop stop = RunStopAfterWeek(brought, t.state, outcome);
-            if (stop != RunStop::None) return std::make_pair(stop, weeks);
         }
+        return std::make_pair(week.LastStop(), weeks);
     };
     EXPECT_EQ(run(), std::make_pair(RunStop::Event, 3));      // 4月1週..3週: the camp choice
     EXPECT_EQ(run(), std::make_pair(RunStop::MonthEnd, 1));   // 4月4週

@@ -56,7 +56,10 @@ constexpr std::uint32_t kOtherTab = 0xFFC0FF;
 
 }  // namespace
 
-MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app) {
+MainWin::MainWin(GameApp &app, QWidget *parent)
+    : QMainWindow(parent),
+      app_(app),
+      week_(app.CurrentGame(), [this](Game &game) { PlayMatchScreens(game); }) {
     setObjectName(QStringLiteral("MainWin"));
     setAttribute(Qt::WA_DeleteOnClose, false);
     BuildMenu();

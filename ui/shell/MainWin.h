@@ -10,7 +10,7 @@
 
 #include "core/rules/advance_rules.h"
 #include "core/rules/court_rules.h"
-#include "core/rules/week_rules.h"
+#include "core/rules/week_run.h"
 
 class QLabel;
 class QMenu;
@@ -20,6 +20,7 @@ class QTabBar;
 namespace tk {
 
 class GameApp;
+struct Game;
 enum class MainCommand;
 class CommandBar;
 class GroundsView;
@@ -55,10 +56,12 @@ public:
     // under way has ended.
     void StartAdvance();
     void RequestAdvanceStop();
-    bool Advancing() const { return advancing_; }
+    bool Advancing() const { return week_.Running(); }
     // Why the last run stopped (RunStop::None while one runs or when it was stopped by hand).
-    RunStop LastAdvanceStop() const { return advanceStopped_; }
-    bool PracticeRunning() const { return practiceRunning_; }
+    RunStop LastAdvanceStop() const { return week_.LastStop(); }
+    bool PracticeRunning() const { return week_.Practising(); }
+    // The week driver the screen steps: its stage and its run of weeks.
+    const WeekRun &Week() const { return week_; }
     int SelectedPlayer() const { return selectedPlayer_; }
     int SelectedLot() const { return selectedLot_; }
 
@@ -98,15 +101,14 @@ private:
     void BuildMenu();
     QWidget *BuildStatusColumn();
     void MakeForm();
-    void StartPracticeWeek();
-    void PracticeTick();
-    void PlayMatchWeek();
-    void FinishWeek();
     void PlayOneWeek();
+    void PlayMatchScreens(Game &game);
+    void PracticeTick();
+    void ContinueWeek();
+    void WeekEnded();
     void InstallAdvanceCommand();
     void AdvanceCommand();
     void PlayAdvanceWeek();
-    void AdvanceWeekEnded(WeekOutcome outcome);
     void StopAdvance(RunStop why);
     void OpenScreen(MainCommand command);
     void OpenPlayerDetails();
@@ -123,8 +125,7 @@ private:
 
     GameApp &app_;
     CourtCounts courts_{};
-    bool practiceRunning_ = false;
-    bool weekBusy_ = false;  // a week is being played or ended: no second one may start
+    WeekRun week_;  // the week under way and the run of weeks; the timers only step it
     bool markVis_ = false;
     bool leaving_ = false;
     int selectedPlayer_ = 0;
@@ -132,10 +133,6 @@ private:
     int records_ = 5;
     int styledTab_ = -1;  // the tab the records tabs were last styled for
     std::array<bool, 4> keyFlags_{};
-    bool advancing_ = false;  // a run of weeks goes on
-    bool advanceStopAsked_ = false;
-    RunStop advanceBrought_ = RunStop::None;  // what the week under way brings
-    RunStop advanceStopped_ = RunStop::None;
     QObject *escapeWatch_ = nullptr;  // sees Esc anywhere while a run goes on
 
     QTimer timeSpend_;

@@ -1,6 +1,6 @@
 // 連続進行: the main screen plays weeks one after another, each through the same path as a
-// press of 次の週へ (its practice or match screens, its end of the week in FinishWeek), until
-// a week needs the player; Esc anywhere or 停止 stops the run when the week under way ends.
+// press of 次の週へ; the week driver judges when the run stops (a week that needs the player,
+// or Esc anywhere or 停止, once the week under way has ended), the screen shows it.
 #include <QApplication>
 #include <QKeyEvent>
 #include <QShortcut>
@@ -50,7 +50,7 @@ void MainWin::InstallAdvanceCommand() {
 }
 
 void MainWin::AdvanceCommand() {
-    if (advancing_) {
+    if (week_.Running()) {
         RequestAdvanceStop();
         return;
     }
@@ -59,47 +59,30 @@ void MainWin::AdvanceCommand() {
 }
 
 void MainWin::StartAdvance() {
-    if (advancing_ || practiceRunning_ || weekBusy_) return;
-    advancing_ = true;
-    advanceStopAsked_ = false;
-    advanceStopped_ = RunStop::None;
+    if (!week_.StartRun()) return;
     escapeWatch_ = new EscapeWatch(this);
     bar_->SetAdvancing(true);
     PlayAdvanceWeek();
 }
 
 void MainWin::RequestAdvanceStop() {
-    if (!advancing_ || advanceStopAsked_) return;
-    advanceStopAsked_ = true;
+    if (!week_.Running() || week_.StopAsked()) return;
+    week_.AskStop();
     bar_->SetAdvancing(true, true);
 }
 
 void MainWin::PlayAdvanceWeek() {
-    if (!advancing_) return;
+    if (!week_.Running()) return;
     // Between two weeks nothing else may have started; a window in front stops the run too.
-    if (advanceStopAsked_ || practiceRunning_ || weekBusy_ ||
-        QApplication::activeModalWidget() != nullptr) {
+    if (week_.StopAsked() || week_.UnderWay() || QApplication::activeModalWidget() != nullptr) {
         StopAdvance(RunStop::None);
         return;
     }
-    advanceBrought_ = WeekBrings(app_.State());
     PlayOneWeek();
 }
 
-void MainWin::AdvanceWeekEnded(WeekOutcome outcome) {
-    const RunStop stop = RunStopAfterWeek(advanceBrought_, app_.State(), outcome);
-    if (stop != RunStop::None || advanceStopAsked_) {
-        StopAdvance(stop);
-        return;
-    }
-    // The next week starts once the screen has been redrawn for this one.
-    QTimer::singleShot(0, this, &MainWin::PlayAdvanceWeek);
-}
-
 void MainWin::StopAdvance(RunStop why) {
-    advancing_ = false;
-    advanceStopAsked_ = false;
-    advanceStopped_ = why;
+    if (week_.Running()) week_.StopRun(why);
     delete escapeWatch_;
     escapeWatch_ = nullptr;
     bar_->SetAdvancing(false);

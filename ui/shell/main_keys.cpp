@@ -102,7 +102,7 @@ void MainWin::HiddenKey(int key) {
         keyFlags_[2] = true;
     } else if (key == kArmKeys[2] && keyFlags_[2]) {
         keyFlags_[3] = true;
-    } else if (keyFlags_[3] && !practiceRunning_ && !weekBusy_) {
+    } else if (keyFlags_[3] && !week_.UnderWay()) {
         if (key == kFundsKey) {
             AddMoney(app_.State(), 100000);
             ShowNotice(QStringLiteral("OKs"), QString(), 14, this);
@@ -121,7 +121,7 @@ void MainWin::changeEvent(QEvent *event) {
         // only the timer's tick, two seconds after the window is back, clears it.
         if (isActiveWindow()) {
             timerInfo_.start(UiTiming::KeySequenceMs());
-            if (!practiceRunning_ && !weekBusy_) FormLoad();
+            if (!week_.UnderWay()) FormLoad();
         } else {
             timerInfo_.stop();
         }

@@ -1,11 +1,10 @@
-// The main screen's week loop: the command bar's dispatch, practice weeks on the timer, match
-// weeks through the match screens, the end of the week, and leaving the game.
+// The main screen's week loop: the command bar's dispatch, and the week driver stepped from
+// the timers (a practice week's times of day) or at once (the match screens, the end of the
+// week) with a redraw between; leaving the game.
 #include "ui/shell/MainWin.h"
 
 #include <QCloseEvent>
 
-#include "core/rules/lookups.h"
-#include "core/rules/practice_rules.h"
 #include "ui/base/messages.h"
 #include "ui/base/timing.h"
 #include "ui/screens/match_week_screens.h"
@@ -30,13 +29,13 @@ void MainWin::Command(int index) {
 }
 
 bool MainWin::RefusedWhileBusy() {
-    if (!practiceRunning_ && !weekBusy_ && !advancing_) return false;
+    if (!week_.UnderWay() && !week_.Running()) return false;
     // The practice timers wait while the notice is open, so nothing moves behind it.
     const bool running = timeSpend_.isActive();
     timeSpend_.stop();
     markTime_.stop();
     ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
-    if (running && practiceRunning_) {
+    if (running && week_.Practising()) {
         timeSpend_.start();
         markTime_.start();
     }
@@ -44,13 +43,20 @@ bool MainWin::RefusedWhileBusy() {
 }
 
 void MainWin::PlayOneWeek() {
-    // A game whose calendar has been played to its end plays nothing more: it ends again.
-    if (!WeekPlayable(app_.State()))
-        FinishWeek();
-    else if (ThisWeekMatchKind(app_.State()) != 0)
-        PlayMatchWeek();
-    else
-        StartPracticeWeek();
+    week_.Begin();
+    if (!week_.Practising()) {
+        ContinueWeek();
+        return;
+    }
+    // A practice week: one time of day per tick of TimeSpend, the grounds blinking meanwhile.
+    timeSpend_.setInterval(UiTiming::PracticeStepMs());
+    markTime_.setInterval(UiTiming::BlinkMs());
+    timeSpend_.start();
+    markTime_.start();
+}
+
+void MainWin::PlayMatchScreens(Game &game) {
+    PlayMatchWeekOnScreen(game, app_.Ui(), this);
 }
 
 void MainWin::OpenScreen(MainCommand command) {
@@ -72,18 +78,12 @@ void MainWin::OpenAllotment() {
     if (!RefusedWhileBusy()) OpenScreen(MainCommand::Allotment);
 }
 
-void MainWin::StartPracticeWeek() {
-    practiceRunning_ = true;
-    weekBusy_ = true;
-    timeSpend_.setInterval(UiTiming::PracticeStepMs());
-    markTime_.setInterval(UiTiming::BlinkMs());
-    timeSpend_.start();
-    markTime_.start();
-}
-
 void MainWin::PracticeTick() {
-    const bool done = AdvanceTimeOfDay(app_.CurrentGame());
-    if (!done) {
+    if (!week_.Practising()) {  // a tick left over from a week that has moved on
+        timeSpend_.stop();
+        return;
+    }
+    if (week_.Step() == WeekRun::Stage::Practice) {
         FormLoad();
         return;
     }
@@ -91,24 +91,27 @@ void MainWin::PracticeTick() {
     markTime_.stop();
     markVis_ = false;
     grounds_->SetOverlayVisible(false);
-    practiceRunning_ = false;
     FormLoad();
-    FinishWeek();
+    ContinueWeek();
 }
 
-void MainWin::PlayMatchWeek() {
-    weekBusy_ = true;
-    PlayMatchWeekOnScreen(app_.CurrentGame(), app_.Ui(), this);
-    FormLoad();
-    FinishWeek();
+void MainWin::ContinueWeek() {
+    // The match screens, then the end of the week: they run at once, each over the last redraw.
+    if (week_.Current() == WeekRun::Stage::MatchWeek) {
+        week_.Step();
+        FormLoad();
+    }
+    if (week_.Current() == WeekRun::Stage::WeekEnd) week_.Step();
+    WeekEnded();
 }
 
-void MainWin::FinishWeek() {
-    weekBusy_ = true;
-    const WeekOutcome outcome = EndOfWeek(app_.CurrentGame());
-    weekBusy_ = false;
-    if (advancing_) AdvanceWeekEnded(outcome);
-    switch (outcome) {
+void MainWin::WeekEnded() {
+    if (week_.Running())
+        // The next week of the run starts once the screen has been redrawn for this one.
+        QTimer::singleShot(0, this, &MainWin::PlayAdvanceWeek);
+    else if (escapeWatch_ != nullptr)
+        StopAdvance(week_.LastStop());  // the driver has ended the run
+    switch (week_.Outcome()) {
         case WeekOutcome::Next:
             app_.WriteRecovery();
             FormLoad();
@@ -133,15 +136,15 @@ void MainWin::LeaveToTitle() {
 }
 
 void MainWin::closeEvent(QCloseEvent *event) {
-    if (advancing_) {
+    if (week_.Running()) {
         // A run of weeks is stopped first; the game closes on the next try.
         event->ignore();
         RequestAdvanceStop();
         return;
     }
-    if (practiceRunning_ || weekBusy_) {
+    if (week_.UnderWay()) {
         event->ignore();
-        if (practiceRunning_) RefusedWhileBusy();
+        if (week_.Practising()) RefusedWhileBusy();
         return;
     }
     if (!leaving_ && !app_.State().TeamName.empty() &&

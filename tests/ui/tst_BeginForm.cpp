@@ -170,7 +170,8 @@ private slots:
         auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
         QCOMPARE(
             title->Prev(1)->text(),
-            QStringLiteral("続きのチーム\n1年目4月1週\n資金3000万円\n（前回の続きがあります）"));
+            QStringLiteral("続きのチーム\n1年目4月1週\n資金3000万円\n（前回の続きがあります）\n"
+                           "続き：1年目5月4週 資金1234万円"));
         QString asked;
         ModalAnswerer ask([&](QWidget *modal) {
             asked = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();

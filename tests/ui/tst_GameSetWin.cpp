@@ -5,6 +5,7 @@
 #include <QRadioButton>
 #include <QTest>
 
+#include "core/rules/win_chance.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -137,6 +138,27 @@ private slots:
                  std::string("6月3週に関東選抜を\r行います。よろしいですか？"));
         QCOMPARE(t.ui.messages[0].fontSize, 12);
         QCOMPARE(t.state.MatchKind(48 + 23), 20);
+    }
+
+    // Each level shows the regulars' chance, estimated without one draw of the game's own.
+    void winChanceShownWithoutADraw() {
+        TestGame t(99);
+        t.state.WeekCount = kThisWeek;
+        for (int n = 0; n < 5; ++n) {
+            PlayerRecord &p = t.state.Players[static_cast<std::size_t>(n)];
+            p.FamilyName = p.FirstName = static_cast<std::uint8_t>(n + 1);
+            for (int k = 1; k <= 6; ++k) p.Level(k) = 130;
+            p.Order = static_cast<std::uint8_t>(n + 1);
+        }
+        const GameState before = t.state;
+        const std::array<int, 6> chances = PracticeWinPercents(t.state);
+        GameSetWin win(t.game);
+        for (int j = 0; j < 6; ++j)
+            QCOMPARE(win.WinChance(j)->text(), QStringLiteral("勝率 %1％").arg(chances[j]));
+        QVERIFY(chances[0] > chances[5]);
+        QVERIFY(t.state == before);
+        Rng untouched(99);
+        QCOMPARE(t.rng.Uniform(), untouched.Uniform());
     }
 
     void closeBooksNothing() {

@@ -1,11 +1,13 @@
 // The match screen: the same match as the engine plays for the same seed, what a finished
 // bout shows, and no way out before the end.
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QPushButton>
 #include <QTest>
 
 #include "core/rules/lookups.h"
 #include "core/rules/match_engine.h"
+#include "core/rules/match_summary.h"
 #include "core/rules/tournament_rules.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/match_screen_support.h"
@@ -47,7 +49,8 @@ private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     // At normal pace, in fast mode, and with "結果へ" pressed at some moment of the match
-    // (after the first bout's notice, ticks into the second bout): the same match.
+    // (after the first bout's notice, ticks into the second bout): the same match, and with
+    // "結果へ" one summary of the rest in place of the notices the player would have read.
     void sameMatchAsTheEngine_data() {
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("seed");
@@ -99,11 +102,54 @@ private slots:
         QCOMPARE(win.Won(), outcome.won);
         QCOMPARE(win.CurrentMatch().TeamWins(), outcome.wins);
         QCOMPARE(win.CurrentMatch().TeamLosses(), outcome.losses);
-        QCOMPARE(int(win.Next()), int(engineNext));
-        QCOMPARE(screen.ui.log, engine.ui.Texts());
+        std::vector<std::string> expected = engine.ui.Texts();
+        AfterClose expectedNext = engineNext;
+        if (pace == QStringLiteral("skip")) {
+            // A lost round's result and prize come with the summary, not after the close.
+            if (engineNext == AfterClose::kAwardResult) {
+                FinishAfterClose(engine.game, engineNext);
+                expectedNext = AfterClose::kNothing;
+            }
+            const std::vector<std::string> texts = engine.ui.Texts();
+            const auto watched = texts.begin() + 1;
+            const auto bouts = texts.begin() + outcome.wins + outcome.losses;
+            expected.assign(texts.begin(), watched);
+            expected.push_back(MatchSummaryText(outcome.wins, outcome.losses, {watched, bouts},
+                                                {bouts, texts.end()}));
+        }
+        QCOMPARE(int(win.Next()), int(expectedNext));
+        QCOMPARE(screen.ui.log, expected);
         QVERIFY(screen.state == engine.state);
         // Not one draw more or less: the flicker has a source of its own.
         QCOMPARE(screen.rng.Uniform(), engine.rng.Uniform());
+    }
+
+    // At the game's own pace, "結果へ" in the first bout brings the one summary at once.
+    void toResultShowsOneSummaryAtOnce() {
+        ScreenGame screen(MatchWeek(3), 5);
+        GameWin win(screen.game);
+        QElapsedTimer clock;
+        qint64 elapsedMs = -1;
+        int notices = 0;
+        ModalAnswerer summary(
+            [&](QWidget *notice) {
+                elapsedMs = clock.elapsed();
+                ++notices;
+                ClickButton(notice, QStringLiteral("閉じる"));
+            },
+            QStringLiteral("MeSForm"));
+        QTimer::singleShot(0, &win, [&] {
+            clock.start();
+            QTest::mouseClick(win.ToResult(), Qt::LeftButton);
+        });
+        PlayOnScreen(win);
+        QVERIFY(win.Finished());
+        QCOMPARE(notices, 1);
+        QCOMPARE(summary.Title(), QString::fromUtf8(kMatchSummaryTitle));
+        qInfo("click to summary: %lld ms", elapsedMs);
+        QVERIFY2(elapsedMs >= 0 && elapsedMs < 1000, qPrintable(QString::number(elapsedMs)));
+        QCOMPARE(screen.ui.log.size(), std::size_t{1});
+        QVERIFY(QString::fromStdString(screen.ui.log[0]).contains(QStringLiteral("1人目")));
     }
 
     void finishedBoutShowsBarsDifferencesAndChance() {

@@ -56,7 +56,10 @@ private slots:
         QTest::newRow("keys") << "キー操作" << QStringList{"Enter / Space / 1", "F1",     "F5",
                                                            "Shift+Enter / 9",   "Ctrl+M", "Ctrl+R"};
         QTest::newRow("hints") << "勝つためのヒント"
-                               << QStringList{"3月の終わり", "室内コート", "基本練習"};
+                               << QStringList{"3月の終わり", "室内コート", "基本練習", "整備"};
+        QTest::newRow("first April") << "はじめての4月"
+                                     << QStringList{"室内コート", "5～7人", "4月か5月", "整備",
+                                                    QString::fromStdString(MoneyText(600))};
     }
 
     void sectionsTellTheRulesFigures() {

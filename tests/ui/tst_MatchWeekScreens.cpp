@@ -2,12 +2,14 @@
 // settlement of the round before, titles, defeats and the every-year offer.
 #include <QApplication>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 #include "core/rules/match_week.h"
 #include "tests/ui/match_screen_support.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
+#include "ui/screens/GameWin.h"
 #include "ui/screens/match_week_screens.h"
 
 using namespace tk;
@@ -134,6 +136,62 @@ private slots:
         QCOMPARE(int(g.state.MatchKind(48 + 23)), 20);
         QCOMPARE(int(g.state.MatchKind(48 + 45)), 20);
         QCOMPARE(int(g.state.MatchKind(48 * 2 + 23)), 20);
+    }
+
+    // "結果へ" on every match of the week: the same week as watching it (rounds, titles,
+    // prizes, flags, the every-year question, the next draw), one summary per match and no
+    // notice after a match has closed.
+    void toResultSettlesTheWeekAsWatchingIt_data() {
+        QTest::addColumn<int>("code");
+        QTest::addColumn<int>("strength");
+        QTest::addColumn<int>("seed");
+        QTest::addRow("won round, next round the same day") << 10 << 250 << 3;
+        QTest::addRow("final day: title and prize") << 12 << 250 << 4;
+        QTest::addRow("lost round: result after the match") << 10 << 0 << 5;
+        QTest::addRow("lost final: every-year offer") << 24 << 0 << 6;
+        QTest::addRow("practice match won: prize") << 4 << 250 << 7;
+    }
+
+    void toResultSettlesTheWeekAsWatchingIt() {
+        QFETCH(int, code);
+        QFETCH(int, strength);
+        QFETCH(int, seed);
+        const ScopedUiTimingScale fast(0);
+        ScreenGame watched(TournamentWeek(code, strength), static_cast<std::uint64_t>(seed));
+        {
+            MatchDriver driver(QStringLiteral("はい"));
+            QVERIFY(PlayMatchWeekOnScreen(watched.game, watched.qt, nullptr));
+        }
+
+        ScreenGame skipped(TournamentWeek(code, strength), static_cast<std::uint64_t>(seed));
+        MatchDriver driver(QStringLiteral("はい"));
+        int matches = 0;
+        int noticesAfterClose = 0;
+        driver.onShow = [&](QWidget *w) {
+            if (w->objectName() == QStringLiteral("MeSForm") && !MatchOnScreen())
+                ++noticesAfterClose;
+            if (w->objectName() != QStringLiteral("GameWin")) return;
+            ++matches;
+            QTimer::singleShot(0, w, [w] {
+                QTest::mouseClick(static_cast<GameWin *>(w)->ToResult(), Qt::LeftButton);
+            });
+        };
+        QVERIFY(PlayMatchWeekOnScreen(skipped.game, skipped.qt, nullptr));
+
+        QVERIFY(skipped.state == watched.state);
+        QCOMPARE(skipped.rng.Uniform(), watched.rng.Uniform());
+        QCOMPARE(noticesAfterClose, 0);
+        QCOMPARE(Screens(driver.shown).size(), 3 * matches);
+        // One summary per match; the questions and the further rounds as they were.
+        const auto passing = [](const std::vector<std::string> &log) {
+            std::vector<std::string> kept;
+            for (const std::string &t : log)
+                if (t == "<next round>" || t.find("出場しますか") != std::string::npos)
+                    kept.push_back(t);
+            return kept;
+        };
+        QCOMPARE(passing(skipped.ui.log), passing(watched.ui.log));
+        QCOMPARE(skipped.ui.log.size(), std::size_t(matches) + passing(watched.ui.log).size());
     }
 
     void practiceWeekOpensNothing() {

@@ -5,6 +5,7 @@
 #include <QShowEvent>
 
 #include "core/state/game_state.h"
+#include "ui/base/notice_key_guard.h"
 #include "ui/base/timing.h"
 
 namespace tk {
@@ -25,6 +26,7 @@ MeSForm::MeSForm(QWidget *parent) : MessageDialog(parent) {
     timer1_.setSingleShot(true);
     connect(command1_, &QPushButton::clicked, this, &QDialog::accept);
     connect(&timer1_, &QTimer::timeout, this, &QDialog::accept);
+    connect(&timer1_, &QTimer::timeout, this, &NoticeClosedByItself);
 }
 
 void MeSForm::UseSettings(const Settings *settings) {

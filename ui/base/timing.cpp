@@ -53,6 +53,9 @@ int UiTiming::PercentStepMs() {
 int UiTiming::DrawStepMs() {
     return Scaled(500);
 }
+int UiTiming::NoticeKeyGuardMs() {
+    return Scaled(500);
+}
 int UiTiming::BeforeGameMs(bool fast) {
     return Scaled(fast ? 2000 / kFastMatchDivisor : 2000);
 }

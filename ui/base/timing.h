@@ -22,6 +22,7 @@ public:
     static int PercentFlickerMs();  // 20: the flickering percentage of the match screen
     static int PercentStepMs();     // 750: last bar drawn -> the win percentage is shown
     static int DrawStepMs();        // 500: percentage shown -> the bout is decided
+    static int NoticeKeyGuardMs();  // 500: keys after a notice closed by itself are not commands
 
     // Fast mode (高速) shortens the match screens as it shortens the practice week: the
     // announcement and the two pauses of a bout last a fifth as long. Only the pace changes,

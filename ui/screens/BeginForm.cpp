@@ -123,7 +123,12 @@ void BeginForm::Refresh() {
     QStringList notes;
     for (int n = 0; n < 4; ++n) {
         const SlotInfo info = app_.Store().InspectSlot(n);
-        prev_[static_cast<std::size_t>(n)]->setText(Shown(info.Summary));
+        QString summary = Shown(info.Summary);
+        // The week a crash left waiting, so the player can tell it from the slot's own.
+        if (info.RecoveryOffered)
+            summary += QStringLiteral("\n続き：%1 %2")
+                           .arg(Shown(info.Recovery.Date), Shown(info.Recovery.Funds));
+        prev_[static_cast<std::size_t>(n)]->setText(summary);
         prev_[static_cast<std::size_t>(n)]->setToolTip(QString::fromStdString(info.Reason));
         restore_[static_cast<std::size_t>(n)]->setVisible(info.CanRestore());
         for (const std::string &note : info.Notes) notes << QString::fromStdString(note);
@@ -209,8 +214,7 @@ void BeginForm::RestoreSlot(int slot) {
 }
 
 void BeginForm::OpenSettings() {
-    SetWIn dialog(app_.GameSettings(), this);
-    dialog.exec();
+    EditSettings(app_.GameSettings(), app_.Store(), this);
 }
 
 void BeginForm::closeEvent(QCloseEvent *event) {

@@ -12,6 +12,7 @@
 
 #include "core/rules/booking_rules.h"
 #include "core/rules/game.h"
+#include "core/rules/win_chance.h"
 #include "ui/base/message_dialog.h"
 #include "ui/widgets/screen_keys.h"
 
@@ -59,13 +60,19 @@ QWidget *GameSetWin::MakePracticeFrame() {
     praFre_->setObjectName(QStringLiteral("PraFre"));
 
     auto *levels = new QButtonGroup(praFre_);
-    auto *levelRow = new QHBoxLayout;
+    auto *levelRow = new QGridLayout;
     for (int j = 0; j < kPracticeLevels; ++j) {
         auto *option = new QRadioButton(Text(PracticeLevelName(j + 1)), praFre_);
         option->setObjectName(QStringLiteral("PGCom_%1").arg(j));
         levels->addButton(option, j);
-        levelRow->addWidget(option);
+        auto *chance = new QLabel(praFre_);
+        chance->setObjectName(QStringLiteral("WinChance_%1").arg(j));
+        chance->setToolTip(QStringLiteral("今のレギュラーで%1回試合をしたときの勝率の目安です")
+                               .arg(kWinChanceMatches));
+        levelRow->addWidget(option, 0, j);
+        levelRow->addWidget(chance, 1, j);
         pgCom_[static_cast<std::size_t>(j)] = option;
+        winChance_[static_cast<std::size_t>(j)] = chance;
     }
     connect(levels, &QButtonGroup::idClicked, this, &GameSetWin::ChooseLevel);
 
@@ -120,8 +127,13 @@ void GameSetWin::Load() {
     canGame_->setText(Text(PracticeBookingText(booking)));
     command1_->setEnabled(booking == PracticeBooking::kAvailable);
 
-    for (int j = 0; j < kPracticeLevels; ++j)
+    // Played on a copy of the club with a random source of its own: the game's draws stay.
+    const std::array<int, 6> chances = PracticeWinPercents(s);
+    for (int j = 0; j < kPracticeLevels; ++j) {
         PGCom(j)->setEnabled(CanChoosePracticeLevel(s, j + 1));
+        WinChance(j)->setText(
+            QStringLiteral("勝率 %1％").arg(chances[static_cast<std::size_t>(j)]));
+    }
     PGCom(0)->setChecked(true);
     chosen_ = 0;
 

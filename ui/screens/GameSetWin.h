@@ -28,6 +28,8 @@ public:
     QGroupBox *PraFre() const { return praFre_; }
     QRadioButton *PGCom(int j) const { return pgCom_[static_cast<std::size_t>(j)]; }
     QLabel *CanGame() const { return canGame_; }
+    // Under each level: the chance the current regulars win a match of it ("勝率 73％").
+    QLabel *WinChance(int j) const { return winChance_[static_cast<std::size_t>(j)]; }
     QPushButton *Command1() const { return command1_; }
     QPushButton *Command2() const { return command2_; }
     // i = 2 関東選抜, 3 日本選手権, 4 ワールドテニス.
@@ -47,6 +49,7 @@ private:
     int chosen_ = 0;
     QGroupBox *praFre_ = nullptr;
     std::array<QRadioButton *, 6> pgCom_{};
+    std::array<QLabel *, 6> winChance_{};
     QLabel *canGame_ = nullptr;
     QPushButton *command1_ = nullptr;
     QPushButton *command2_ = nullptr;

@@ -15,6 +15,7 @@
 
 #include "core/rules/game.h"
 #include "core/rules/lookups.h"
+#include "core/rules/match_summary.h"
 #include "core/rules/rating_rules.h"
 #include "ui/base/message_dialog.h"
 #include "ui/base/timing.h"
@@ -330,16 +331,16 @@ void GameWin::PlayToEnd() {
     timer8_.stop();
     timer1_.stop();
     tick_ = 0;
+    // The engine's own bouts and settlement; one summary instead of a notice per bout.
     QPointer<GameWin> self(this);
-    while (!match_->Finished()) {
-        ShowRowsDone();
-        ShowChanceNow();
-        // The engine's own bout: the draw, the notice (which the player reads), the record.
-        match_->PlayBout(&game_.ui);
-        if (!self) return;
-        if (!match_->Finished()) ShowBout();
-    }
-    Finish();
+    const AfterClose next = PlayRestOfMatch(game_, *match_);
+    if (!self) return;
+    ShowBout();
+    ShowRowsDone();
+    ShowChanceNow();
+    next_ = next;
+    finished_ = true;
+    accept();
 }
 
 void GameWin::showEvent(QShowEvent *event) {

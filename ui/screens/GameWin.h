@@ -48,8 +48,9 @@ public:
     // Ticks a bar grows in: 50, or 10 in fast mode.
     int TicksPerRow() const { return ticksPerRow_; }
 
-    // "結果へ": the rest of the match at once, bout by bout through the engine's own steps and
-    // with its notices, exactly as the timers would have played it; then the screen closes.
+    // "結果へ": the rest of the match at once, bout by bout through the engine's own steps
+    // exactly as the timers would have played it, settled, and told in one summary; then the
+    // screen closes.
     void PlayToEnd();
     QPushButton *ToResult() const { return toResult_; }
 

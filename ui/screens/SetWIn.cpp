@@ -8,6 +8,8 @@
 #include <QVBoxLayout>
 
 #include "core/state/game_state.h"
+#include "storage/save_store.h"
+#include "ui/base/messages.h"
 
 namespace tk {
 
@@ -78,6 +80,19 @@ void SetWIn::Store() {
     settings_.FastMode = choice_;
     settings_.SetNoticesWait(noticesWait_);
     accept();
+}
+
+bool EditSettings(Settings &settings, SaveStore &store, QWidget *parent) {
+    const Settings before = settings;
+    SetWIn dialog(settings, parent);
+    dialog.exec();
+    if (settings == before) return false;
+    const Status saved = store.SaveSettings(settings);
+    if (!saved)
+        ShowNotice(QStringLiteral("設定を保存できませんでした。\r%1")
+                       .arg(QString::fromStdString(saved.Reason())),
+                   QString(), 12, parent);
+    return true;
 }
 
 }  // namespace tk

@@ -12,6 +12,7 @@ class QRadioButton;
 namespace tk {
 
 struct Settings;
+class SaveStore;
 
 class SetWIn : public QDialog {
     Q_OBJECT
@@ -45,5 +46,10 @@ private:
     QPushButton *ok_ = nullptr;             // "OK"
     QPushButton *cancel_ = nullptr;         // "キャンセル"
 };
+
+// Opens the dialog over `parent`; when "OK" changes a choice the settings are written at
+// once through `store`, so a crash loses nothing the player chose. A failed write is told
+// and the choice still holds for this run. True when a choice changed.
+bool EditSettings(Settings &settings, SaveStore &store, QWidget *parent);
 
 }  // namespace tk

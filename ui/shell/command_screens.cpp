@@ -96,8 +96,7 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
             break;
         }
         case MainCommand::Speed: {
-            SetWIn dialog(app.GameSettings(), parent);
-            dialog.exec();
+            EditSettings(app.GameSettings(), app.Store(), parent);
             break;
         }
         case MainCommand::PlayerDetails:

@@ -80,7 +80,11 @@ void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) 
     StartNewGame(game_, teamName.toStdString(), managerName.toStdString());
     OpenMainScreen();
     history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
+    // The one text that teaches the game waits for "閉じる", whatever the notice setting.
+    const bool noticesWait = settings_.NoticesWait();
+    settings_.SetNoticesWait(true);
     ui_.ShowNotice(IntroductionText(), "", 10);
+    settings_.SetNoticesWait(noticesWait);
 }
 
 void GameApp::OpenMainScreen() {

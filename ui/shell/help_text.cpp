@@ -280,6 +280,7 @@ QString Keys() {
 
 std::vector<HelpSection> HelpSections() {
     return {
+        {QStringLiteral("first-april"), QStringLiteral("はじめての4月"), HelpFirstAprilHtml()},
         {QStringLiteral("week"), QStringLiteral("1週間の流れ"), TheWeek()},
         {QStringLiteral("practice"), QStringLiteral("練習メニュー"), Practice()},
         {QStringLiteral("courts"), QStringLiteral("コートとコート配分"), Courts()},

@@ -23,5 +23,7 @@ QString HelpPageHtml(const std::vector<HelpSection> &sections);
 // The body of "勝つためのヒント" (help_hints.cpp, kept apart so that it can be rewritten
 // on its own).
 QString HelpHintsHtml();
+// "はじめての4月": the first April's checklist.
+QString HelpFirstAprilHtml();
 
 }  // namespace tk

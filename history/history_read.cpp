@@ -40,9 +40,8 @@ std::vector<MessageRow> HistoryStore::Messages() const {
                                " JOIN texts t ON t.id = m.text ORDER BY m.id DESC")))
         return out;
     while (q.next()) {
-        out.push_back({q.value(0).toInt(),
-                       q.value(1).toInt() == 1 ? MessageKind::Question : MessageKind::Notice,
-                       Text(q, 2), Text(q, 3), q.value(4).toInt() != 0});
+        out.push_back({q.value(0).toInt(), MessageKindOf(q.value(1).toInt()), Text(q, 2),
+                       Text(q, 3), q.value(4).toInt() != 0});
     }
     return out;
 }

@@ -53,7 +53,7 @@ void HistoryRecorder::WeekEnded(const GameState &s) {
 void HistoryRecorder::Message(MessageKind kind, const std::string &text, const std::string &title,
                               int week, bool answer) {
     // The settlement's notices, one after another, make the summary the office shows.
-    if (gathering_ && kind == MessageKind::Notice) {
+    if (gathering_ && !IsQuestion(kind)) {
         if (!summary_.empty()) summary_ += "\r\r";
         summary_ += text;
     }

@@ -4,7 +4,8 @@
 // Version 1: the messages.
 //   meta(key, value)            team, origin_week, new_game, mark_week, mark_message
 //   texts(id, title, body)      each distinct title and text once
-//   messages(id, week, kind, text, answer)   kind 0 notice, 1 question; answer 1 = "はい"
+//   messages(id, week, kind, text, answer)   kind 0 notice (older histories), 1 question,
+//                                            2 report, 3 warning; answer 1 = "はい"
 // Version 2: the club's seasons and the squad's months.
 //   players(id, key, name, style, birth_year, first_week, joined)
 //   months(week, levels)        levels: 9 bytes per player, his id (16 bits, little-endian),

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "core/rules/history_sink.h"
+
 namespace tk {
 
 struct Game;
@@ -13,8 +15,10 @@ class GameUi {
 public:
     virtual ~GameUi() = default;
 
-    // A message the player reads; returns when it is closed (or closes itself).
-    virtual void ShowNotice(const std::string &message, const std::string &title, int fontSize) = 0;
+    // A message the player reads, a report or a warning; returns when it is closed (or
+    // closes itself). Whoever shows it also records it in the game's history.
+    virtual void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                            int fontSize) = 0;
     // A yes/no question; true when the player answered "はい".
     virtual bool AskQuestion(const std::string &message, const std::string &title,
                              int fontSize) = 0;

@@ -49,7 +49,7 @@ void FinishConstructions(Game &game, int week) {
         if (lot == 0 || lot >= kLots) continue;
         const int kind = s.BuildKind(plane, week);
         s.Facilities[static_cast<std::size_t>(lot)].Kind = static_cast<std::int16_t>(kind);
-        game.ui.ShowNotice(CNames(s, kind) + "の\r工事が終わりました", "", 13);
+        game.ui.ShowNotice(MessageKind::Report, CNames(s, kind) + "の\r工事が終わりました", "", 13);
         RaiseAllotments(s, kind);
     }
 }

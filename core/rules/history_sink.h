@@ -18,7 +18,28 @@ struct SeasonMoney {
     std::int64_t salaries = 0;       // the salaries paid (after the dismissals)
 };
 
-enum class MessageKind : std::uint8_t { Notice = 0, Question = 1 };
+// How a message meets the player; the history keeps the number. A notice recorded before
+// notices had kinds stays a plain Notice: the game itself shows reports and warnings.
+enum class MessageKind : std::uint8_t {
+    Notice = 0,    // a notice of an older history, neither report nor warning
+    Question = 1,  // a yes/no question: the player must answer it
+    Report = 2,    // routine news: results, prizes, the month's and the year's figures
+    Warning = 3,   // the player must heed it: money short, bankruptcy, a command refused
+};
+
+constexpr bool IsQuestion(MessageKind kind) {
+    return kind == MessageKind::Question;
+}
+
+// The kind of a stored number; numbers this game does not know read as a plain notice.
+constexpr MessageKind MessageKindOf(int number) {
+    switch (number) {
+        case 1: return MessageKind::Question;
+        case 2: return MessageKind::Report;
+        case 3: return MessageKind::Warning;
+        default: return MessageKind::Notice;
+    }
+}
 
 class HistorySink {
 public:

@@ -246,13 +246,13 @@ bool StartConstruction(Game &game, int kind, int lot) {
             plane = 2;
     }
     if (plane == 0) {
-        game.ui.ShowNotice(kBuildersBusyNotice, "", 12);
+        game.ui.ShowNotice(MessageKind::Warning, kBuildersBusyNotice, "", 12);
         return false;
     }
     s.BuildLot(plane, w) = static_cast<std::uint8_t>(lot);
     s.BuildKind(plane, w) = static_cast<std::uint8_t>(kind);
     s.Facilities[static_cast<std::size_t>(lot)].Kind = kUnderConstruction;
-    game.ui.ShowNotice(ConstructionStartedNotice(weeks), "", 12);
+    game.ui.ShowNotice(MessageKind::Report, ConstructionStartedNotice(weeks), "", 12);
     return true;
 }
 

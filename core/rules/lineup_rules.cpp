@@ -103,7 +103,7 @@ void AutoFillLineup(GameState &s) {
 
 bool TryCloseLineup(Game &game) {
     if (AllFilled(game.state)) return true;
-    game.ui.ShowNotice(kLineupIncompleteNotice, "", 14);
+    game.ui.ShowNotice(MessageKind::Warning, kLineupIncompleteNotice, "", 14);
     return false;
 }
 

@@ -93,9 +93,10 @@ std::string BoutLabel(int bout) {
 
 void ShowBoutResult(GameUi &ui, int bout, bool won) {
     if (won)
-        ui.ShowNotice(BoutLabel(bout) + "\r勝利しました！！", "やったね！", 14);
+        ui.ShowNotice(MessageKind::Report, BoutLabel(bout) + "\r勝利しました！！", "やったね！",
+                      14);
     else
-        ui.ShowNotice(BoutLabel(bout) + "\r負けました…", "残念でした…", 14);
+        ui.ShowNotice(MessageKind::Report, BoutLabel(bout) + "\r負けました…", "残念でした…", 14);
 }
 
 Match::Match(Game &game) : game_(game) {

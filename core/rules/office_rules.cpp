@@ -65,7 +65,9 @@ std::string ShortfallWarningText(std::int64_t shortfall) {
 
 void WarnOfShortfall(Game &game) {
     const std::int64_t shortfall = YearEndShortfall(game.state);
-    if (shortfall > 0) game.ui.ShowNotice(ShortfallWarningText(shortfall), kShortfallTitle, 12);
+    if (shortfall > 0)
+        game.ui.ShowNotice(MessageKind::Warning, ShortfallWarningText(shortfall), kShortfallTitle,
+                           12);
 }
 
 std::string SponsorKeepingMark(const GameState &s, int sponsor) {

@@ -78,7 +78,7 @@ bool ScoutRequestOpen(const GameState &s) {
 
 bool ScoutRequestAllowed(Game &game) {
     if (!ScoutRequestOpen(game.state)) return true;
-    game.ui.ShowNotice(kScoutAlreadyOpenMessage, kScoutAlreadyOpenTitle, 14);
+    game.ui.ShowNotice(MessageKind::Warning, kScoutAlreadyOpenMessage, kScoutAlreadyOpenTitle, 14);
     return false;
 }
 

@@ -164,9 +164,9 @@ void AwardResult(Game &game) {
     GameState &s = game.state;
     const int code = s.MatchKind(s.WeekCount);
     const std::int32_t prize = PrizeOf(code);
-    if (code >= 10) game.ui.ShowNotice(ResultNoticeText(code), "", 16);
+    if (code >= 10) game.ui.ShowNotice(MessageKind::Report, ResultNoticeText(code), "", 16);
     if (prize == 0) return;
-    game.ui.ShowNotice(PrizeNoticeText(prize), "", 12);
+    game.ui.ShowNotice(MessageKind::Report, PrizeNoticeText(prize), "", 12);
     // Codes with a prize all name a category 0..4.
     AddPrize(s.Category[static_cast<std::size_t>(code / 10)].Prize, prize);
     AddPrize(s.Category[5].Prize, prize);
@@ -180,12 +180,13 @@ AfterClose SettleMatch(Game &game, bool won) {
     const int code = s.MatchKind(week);
     if (!won) {
         if (IsTournamentCode(code)) return AfterClose::kAwardResult;
-        if (code <= 9) game.ui.ShowNotice(PracticeLostText(code), "残念！！", 16);
+        if (code <= 9)
+            game.ui.ShowNotice(MessageKind::Report, PracticeLostText(code), "残念！！", 16);
         return AfterClose::kNothing;
     }
     const WayOn way = WayOnAfterWin(code);
     if (way == WayOn::kNone) return AfterClose::kNothing;
-    game.ui.ShowNotice(MatchWonText(code), "おめでとう！", 16);
+    game.ui.ShowNotice(MessageKind::Report, MatchWonText(code), "おめでとう！", 16);
     switch (way) {
         case WayOn::kPrize: AwardResult(game); return AfterClose::kNothing;
         case WayOn::kNextWeek:

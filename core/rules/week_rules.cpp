@@ -44,7 +44,8 @@ bool WeekPlayable(const GameState &s) {
 }
 
 void ShowCalendarEnd(Game &game) {
-    game.ui.ShowNotice("これで全日程が終わりました。\rお疲れさまでした。", "ゲーム終了", 18);
+    game.ui.ShowNotice(MessageKind::Warning, "これで全日程が終わりました。\rお疲れさまでした。",
+                       "ゲーム終了", 18);
 }
 
 WeekOutcome EndOfWeek(Game &game) {

@@ -36,11 +36,13 @@ void SettleSponsors(Game &game, SeasonMoney &money) {
     }
     if (income > 0) {
         game.ui.ShowNotice(
+            MessageKind::Report,
             "スポンサー収益として\r契約金" + MoneyText(income) + "\rが入ってきました", "", kFont);
         AddMoney(s, income);
     }
     if (penalties > 0) {
         game.ui.ShowNotice(
+            MessageKind::Warning,
             "常守条件が守れなかったので\r違約金" + MoneyText(penalties) + "\rを払いました。",
             "約束は守りましょう", kFont);
         SubtractMoney(s, penalties);
@@ -53,7 +55,7 @@ void SettleSponsors(Game &game, SeasonMoney &money) {
 
 bool CheckBankruptcy(Game &game) {
     if (game.state.Money >= 0) return false;
-    game.ui.ShowNotice("破産です。", "ゲームオーバー", 18);
+    game.ui.ShowNotice(MessageKind::Warning, "破産です。", "ゲームオーバー", 18);
     game.state.TeamName.clear();
     return true;
 }
@@ -88,11 +90,13 @@ bool YearEnd(Game &game) {
     if (game.history != nullptr) game.history->YearEndBegins(s);
     SeasonMoney money;
     RaiseSalaries(game);
-    game.ui.ShowNotice("契約更新です。\r要らない選手は\r解雇してください。", "契約更新", kFont);
+    game.ui.ShowNotice(MessageKind::Report, "契約更新です。\r要らない選手は\r解雇してください。",
+                       "契約更新", kFont);
     money.budget = TeamBudget(s);
     AddMoney(s, money.budget);
     game.ui.DismissAtRenewal(game);
-    game.ui.ShowNotice("今年のチーム予算は\r" + MoneyText(TeamBudget(s)) + "です", "", kFont);
+    game.ui.ShowNotice(MessageKind::Report,
+                       "今年のチーム予算は\r" + MoneyText(TeamBudget(s)) + "です", "", kFont);
     SettleSponsors(game, money);
 
     const std::int64_t salaries = YearlySalaries(s);  // after the dismissals
@@ -105,7 +109,8 @@ bool YearEnd(Game &game) {
     const std::string word = profit ? "黒字" : "赤字";
     const std::int64_t difference =
         std::llabs(static_cast<std::int64_t>(s.LastYear.MoneyAtYearEnd) - s.Money);
-    game.ui.ShowNotice("今年は" + MoneyText(difference) + "の\r" + word + "でした。", word, kFont);
+    game.ui.ShowNotice(MessageKind::Report,
+                       "今年は" + MoneyText(difference) + "の\r" + word + "でした。", word, kFont);
 
     s.PracticeMatchCount = 0;
     // The history sees the season before its records become last year's.

@@ -18,6 +18,7 @@ public:
         std::string title;
         int fontSize = 0;
         bool question = false;
+        MessageKind kind = MessageKind::Notice;
     };
 
     std::vector<Message> messages;
@@ -31,12 +32,13 @@ public:
     std::function<void(Game &)> onPlayNextRound;
     int campScreens = 0, scoutScreens = 0, dismissScreens = 0, nextRounds = 0;
 
-    void ShowNotice(const std::string &message, const std::string &title, int fontSize) override {
-        messages.push_back({message, title, fontSize, false});
+    void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                    int fontSize) override {
+        messages.push_back({message, title, fontSize, false, kind});
     }
 
     bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override {
-        messages.push_back({message, title, fontSize, true});
+        messages.push_back({message, title, fontSize, true, MessageKind::Question});
         if (answers.empty()) return defaultAnswer;
         bool a = answers.front();
         answers.pop_front();

@@ -19,6 +19,7 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "tests/ui/modal_helper.h"
+#include "ui/base/messages.h"
 #include "ui/base/qt_game_ui.h"
 
 namespace tk::test {
@@ -55,9 +56,10 @@ public:
 
     std::vector<std::string> log;  // texts; a further round is written as "<next round>"
 
-    void ShowNotice(const std::string &m, const std::string &t, int size) override {
+    void ShowNotice(MessageKind kind, const std::string &m, const std::string &t,
+                    int size) override {
         log.push_back(m);
-        inner_.ShowNotice(m, t, size);
+        inner_.ShowNotice(kind, m, t, size);
     }
     bool AskQuestion(const std::string &m, const std::string &t, int size) override {
         log.push_back(m);
@@ -80,7 +82,8 @@ struct ScreenGame {
     GameState state;
     Settings settings;
     Rng rng;
-    QtGameUi qt;
+    MessageRoute messages;
+    QtGameUi qt{messages};
     RecordingUi ui{qt};
     Game game{state, settings, rng, ui};
     ScreenGame(const GameState &start, std::uint64_t seed) : state(start), rng(seed) {}

@@ -22,7 +22,7 @@ namespace tk::test {
 // create it BEFORE the call that blocks in the dialog:
 //
 //     ModalAnswerer answer(ModalAnswerer::Click("はい"));
-//     const bool yes = tk::AskQuestion("本当にデータを消しますか？", "", 12);
+//     const bool yes = route.AskQuestion("本当にデータを消しますか？", "", 12, parent);
 //     QVERIFY(answer.Acted());
 //
 // A dialog already modal when the answerer is made is left alone (it is the caller's), and

@@ -16,6 +16,12 @@ using namespace tk::test;
 class tst_MeSForm : public QObject {
     Q_OBJECT
 
+    MessageRoute route_;  // no settings: notices close by themselves, as the rules say
+
+    void ShowNotice(const QString &message, const QString &title, int fontSize) {
+        route_.ShowNotice(MessageKind::Report, message, title, fontSize, nullptr);
+    }
+
 private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
@@ -49,24 +55,36 @@ private slots:
         QVERIFY(!watch.TimedOut());
     }
 
+    // The player's choice reaches the notice through the route that shows it, as it stands
+    // at each call.
+    void waitsForItsButtonWhenTheSettingSaysSo_data() {
+        QTest::addColumn<bool>("wait");
+        QTest::newRow("waits") << true;
+        QTest::newRow("closes by itself") << false;
+    }
+
     void waitsForItsButtonWhenTheSettingSaysSo() {
+        QFETCH(bool, wait);
         ScopedUiTimingScale fast(0.001);
         Settings settings;
-        settings.SetNoticesWait(true);
-        MeSForm::UseSettings(&settings);
-        bool timerRunning = true;
+        MessageRoute route;
+        route.UseSettings(&settings);
+        settings.SetNoticesWait(wait);
+        bool timerRunning = wait;
         ModalAnswerer answer(
             [&](QWidget *modal) {
-                timerRunning = qobject_cast<MeSForm *>(modal)->Timer1().isActive();
+                auto *form = qobject_cast<MeSForm *>(modal);
+                timerRunning = form->Timer1().isActive();
+                QCOMPARE(form->Waits(), wait);
+                QCOMPARE(form->Kind(), MessageKind::Report);
                 ClickButton(modal, QStringLiteral("閉じる"));
             },
             QStringLiteral("MeSForm"));
-        ShowNotice(QStringLiteral("今年は0万円の\r黒字でした。"), QStringLiteral("黒字"), 12);
-        MeSForm::ReleaseSettings(&settings);
+        route.ShowNotice(MessageKind::Report, QStringLiteral("今年は0万円の\r黒字でした。"),
+                         QStringLiteral("黒字"), 12, nullptr);
         QVERIFY(answer.Acted());
         QVERIFY(!answer.TimedOut());
-        QVERIFY(!timerRunning);  // nothing would have closed it but the button
-        QVERIFY(!MeSForm::NoticesWait());
+        QCOMPARE(timerRunning, !wait);  // when it waits, nothing closes it but the button
     }
 
     void showsLineBreaks_data() {

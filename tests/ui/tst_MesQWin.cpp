@@ -13,6 +13,12 @@ using namespace tk::test;
 class tst_MesQWin : public QObject {
     Q_OBJECT
 
+    MessageRoute route_;
+
+    bool AskQuestion(const QString &message, const QString &title, int fontSize) {
+        return route_.AskQuestion(message, title, fontSize, nullptr);
+    }
+
 private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 

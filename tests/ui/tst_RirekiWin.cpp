@@ -22,15 +22,19 @@ private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void listAndDetail() {
-        RirekiWin screen(
-            {{61, MessageKind::Question, "", "このチームを消しますか？", false},
-             {60, MessageKind::Notice, "黒字", "今年は100万円の\r黒字でした。", false}},
-            true);
+        RirekiWin screen({{61, MessageKind::Question, "", "このチームを消しますか？", false},
+                          {60, MessageKind::Report, "黒字", "今年は100万円の\r黒字でした。", false},
+                          {59, MessageKind::Warning, "", "練習中です。", false},
+                          {58, MessageKind::Notice, "", "前の知らせ", false}},
+                         true);
         QCOMPARE(screen.windowTitle(), QStringLiteral("メッセージ履歴"));
         QAbstractItemModel *m = screen.List()->model();
-        QCOMPARE(m->rowCount(), 2);
+        QCOMPARE(m->rowCount(), 4);
         QCOMPARE(m->index(0, 0).data().toString(), QStringLiteral("2年目4月1週"));
-        QCOMPARE(m->index(0, 1).data().toString(), QStringLiteral("質問"));
+        // Kinds as the call gave them; a notice of an older history is just a notice.
+        QStringList kinds;
+        for (int row = 0; row < 4; ++row) kinds << m->index(row, 1).data().toString();
+        QCOMPARE(kinds, QStringList({"質問", "報告", "注意", "お知らせ"}));
         QCOMPARE(m->index(0, 4).data().toString(), QStringLiteral("いいえ"));
         QCOMPARE(m->index(1, 3).data().toString(), QStringLiteral("今年は100万円の\n黒字でした。"));
         QCOMPARE(m->index(1, 4).data().toString(), QString());

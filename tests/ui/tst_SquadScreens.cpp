@@ -7,6 +7,7 @@
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/squad_screen_support.h"
 #include "tests/ui/ui_test_registry.h"
+#include "ui/base/messages.h"
 #include "ui/base/qt_game_ui.h"
 #include "ui/screens/squad_screens.h"
 #include "ui/shell/command_screens.h"
@@ -23,7 +24,8 @@ private slots:
     void theRenewalOpensTheDismissalScreen() {
         NewGameFixture g;
         QWidget owner;
-        QtGameUi ui(&owner);
+        MessageRoute messages;
+        QtGameUi ui(messages, &owner);
         InstallSquadScreens(ui, &owner);
         Game game{g.state, g.settings, g.rng, ui};
         ModalAnswerer close(ModalAnswerer::Click(QStringLiteral("閉じる")),
@@ -38,7 +40,8 @@ private slots:
         g.state.Candidates[0].FamilyName = 5;
         g.state.Candidates[0].FirstName = 5;
         QWidget owner;
-        QtGameUi ui(&owner);
+        MessageRoute messages;
+        QtGameUi ui(messages, &owner);
         InstallSquadScreens(ui, &owner);
         Game game{g.state, g.settings, g.rng, ui};
         // "契約しない", then "はい" on the question it asks.

@@ -4,6 +4,7 @@
 
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
+#include "ui/base/messages.h"
 #include "ui/shell/Versions.h"
 
 using namespace tk;
@@ -20,7 +21,8 @@ private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
     void opensAndCloses() {
-        Versions box;
+        MessageRoute messages;
+        Versions box(messages);
         ModalAnswerer answer(ModalAnswerer::Click(QStringLiteral("閉じる")));
         box.exec();
         QVERIFY(answer.Closed());
@@ -40,7 +42,8 @@ private slots:
     void linkOpensItsPage() {
         QFETCH(int, link);
         QFETCH(QUrl, page);
-        Versions box;
+        MessageRoute messages;
+        Versions box(messages);
         QList<QUrl> opened;
         box.SetUrlOpener([&](const QUrl &url) {
             opened << url;
@@ -57,7 +60,8 @@ private slots:
 
     // When no browser takes the page, the player is told instead of nothing happening.
     void failedOpenIsReported() {
-        Versions box;
+        MessageRoute messages;
+        Versions box(messages);
         box.SetUrlOpener([](const QUrl &) { return false; });
         QString notice;
         ModalAnswerer closeNotice(

@@ -18,6 +18,16 @@ QString Q(const std::string &text) {
     return QString::fromStdString(text);
 }
 
+const char *KindName(MessageKind kind) {
+    switch (kind) {
+        case MessageKind::Question: return "question";
+        case MessageKind::Report: return "report";
+        case MessageKind::Warning: return "warning";
+        case MessageKind::Notice: break;
+    }
+    return "notice";
+}
+
 QJsonArray Levels(const SkillLevels &l) {
     QJsonArray skills;
     for (const std::uint8_t v : l.skills) skills.append(int{v});
@@ -86,10 +96,10 @@ Result<std::string> ExportHistory(const QString &path) {
     for (const MessageRow &m : messages) {
         QJsonObject o{{"week", m.week},
                       {"date", Q(DateText(m.week))},
-                      {"kind", m.kind == MessageKind::Question ? "question" : "notice"},
+                      {"kind", KindName(m.kind)},
                       {"title", Q(m.title)},
                       {"text", Q(m.text)}};
-        if (m.kind == MessageKind::Question) o["answer"] = m.answer;
+        if (IsQuestion(m.kind)) o["answer"] = m.answer;
         list.append(o);
     }
     root["messages"] = list;

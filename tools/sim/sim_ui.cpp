@@ -6,11 +6,11 @@
 
 namespace tk::sim {
 
-void SimUi::ShowNotice(const std::string &message, const std::string &title, int) {
+void SimUi::ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                       int) {
     ++notices;
     if (keepTranscript_) transcript_.push_back(message);
-    if (history_ != nullptr)
-        history_->Message(MessageKind::Notice, message, title, state_->WeekCount, false);
+    if (history_ != nullptr) history_->Message(kind, message, title, state_->WeekCount, false);
 }
 
 bool SimUi::AskQuestion(const std::string &message, const std::string &title, int) {

@@ -26,7 +26,8 @@ public:
     void KeepTranscript(bool keep) { keepTranscript_ = keep; }
     const std::vector<std::string> &Transcript() const { return transcript_; }
 
-    void ShowNotice(const std::string &message, const std::string &title, int fontSize) override;
+    void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                    int fontSize) override;
     bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override;
     void ChooseCamp(Game &game) override;
     void ShowScoutResult(Game &game) override;

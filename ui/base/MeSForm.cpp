@@ -4,16 +4,10 @@
 #include <QPushButton>
 #include <QShowEvent>
 
-#include "core/state/game_state.h"
 #include "ui/base/notice_key_guard.h"
 #include "ui/base/timing.h"
 
 namespace tk {
-
-namespace {
-// The settings of the running application, which own the choice; never written through.
-const Settings *g_settings = nullptr;
-}  // namespace
 
 MeSForm::MeSForm(QWidget *parent) : MessageDialog(parent) {
     setObjectName(QStringLiteral("MeSForm"));
@@ -29,23 +23,11 @@ MeSForm::MeSForm(QWidget *parent) : MessageDialog(parent) {
     connect(&timer1_, &QTimer::timeout, this, &NoticeClosedByItself);
 }
 
-void MeSForm::UseSettings(const Settings *settings) {
-    g_settings = settings;
-}
-
-void MeSForm::ReleaseSettings(const Settings *settings) {
-    if (g_settings == settings) g_settings = nullptr;
-}
-
-bool MeSForm::NoticesWait() {
-    return g_settings != nullptr && g_settings->NoticesWait();
-}
-
 void MeSForm::showEvent(QShowEvent *event) {
     MessageDialog::showEvent(event);
     // The five seconds count from the moment the player can see the notice; a notice that
     // waits has no timer at all.
-    if (!event->spontaneous() && !NoticesWait()) timer1_.start(UiTiming::NoticeMs());
+    if (!event->spontaneous() && !waits_) timer1_.start(UiTiming::NoticeMs());
 }
 
 }  // namespace tk

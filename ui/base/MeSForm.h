@@ -4,13 +4,12 @@
 
 #include <QTimer>
 
+#include "core/rules/history_sink.h"
 #include "ui/base/message_dialog.h"
 
 class QPushButton;
 
 namespace tk {
-
-struct Settings;
 
 class MeSForm : public MessageDialog {
     Q_OBJECT
@@ -21,14 +20,13 @@ public:
     QPushButton *Command1() const { return command1_; }
     const QTimer &Timer1() const { return timer1_; }
 
-    // Notices open from every screen, each a fresh dialog, while the player's choice of how
-    // they close lives in the application's settings: the application names its settings here
-    // once and takes them back when it goes. Without settings a notice closes after five
-    // seconds, as the rules say.
-    static void UseSettings(const Settings *settings);
-    static void ReleaseSettings(const Settings *settings);  // only if they are the ones in use
-    // True when notices wait for "閉じる" instead of closing by themselves.
-    static bool NoticesWait();
+    // True: the notice waits for "閉じる" (the player's choice in ゲーム設定); false, as the
+    // rules say, it also closes after five seconds. Set before it is shown.
+    void SetWaits(bool waits) { waits_ = waits; }
+    bool Waits() const { return waits_; }
+    // A report or a warning, as the call that shows it said.
+    void SetKind(MessageKind kind) { kind_ = kind; }
+    MessageKind Kind() const { return kind_; }
 
 protected:
     void showEvent(QShowEvent *event) override;
@@ -36,6 +34,8 @@ protected:
 private:
     QPushButton *command1_ = nullptr;  // "閉じる"
     QTimer timer1_;                    // closes the notice when it runs out
+    bool waits_ = false;
+    MessageKind kind_ = MessageKind::Report;
 };
 
 }  // namespace tk

@@ -1,8 +1,10 @@
-// Notices and questions: a fresh modal dialog per call, gone when the call returns.
+// Notices and questions: a fresh modal dialog per call, gone when the call returns, and the
+// message recorded as the call made it.
 #include "ui/base/messages.h"
 
 #include <QPointer>
 
+#include "core/state/game_state.h"
 #include "ui/base/MeSForm.h"
 #include "ui/base/MesQWin.h"
 
@@ -12,28 +14,51 @@ namespace {
 // A dialog on the heap watched by a QPointer: if its parent window is destroyed while the
 // dialog's own event loop runs, Qt deletes the dialog with it and we must not again.
 template <typename Dialog>
-QPointer<Dialog> MakeDialog(const QString &message, const QString &title, int fontSize,
+QPointer<Dialog> MakeDialog(const std::string &message, const std::string &title, int fontSize,
                             QWidget *parent) {
     auto *dialog = new Dialog(parent);
-    dialog->SetCaption(title);
+    dialog->SetCaption(QString::fromStdString(title));
     dialog->SetFontSize(fontSize);
-    dialog->SetMessage(message);
+    dialog->SetMessage(QString::fromStdString(message));
     return QPointer<Dialog>(dialog);
 }
 }  // namespace
 
-void ShowNotice(const QString &message, const QString &title, int fontSize, QWidget *parent) {
+void MessageRoute::RecordTo(HistorySink *history, const GameState *state) {
+    history_ = state != nullptr ? history : nullptr;
+    state_ = state;
+}
+
+bool MessageRoute::NoticesWait() const {
+    return settings_ != nullptr && settings_->NoticesWait();
+}
+
+void MessageRoute::Record(MessageKind kind, const std::string &text, const std::string &title,
+                          int week, bool answer) const {
+    if (history_ != nullptr) history_->Message(kind, text, title, week, answer);
+}
+
+void MessageRoute::ShowNotice(MessageKind kind, const std::string &message,
+                              const std::string &title, int fontSize, QWidget *parent) const {
+    // A question is never shown as a notice: it would be recorded without its answer.
+    if (IsQuestion(kind)) kind = MessageKind::Warning;
+    if (state_ != nullptr) Record(kind, message, title, state_->WeekCount, false);
     QPointer<MeSForm> dialog = MakeDialog<MeSForm>(message, title, fontSize, parent);
+    dialog->SetKind(kind);
+    dialog->SetWaits(NoticesWait());
     dialog->exec();
     delete dialog.data();
 }
 
-bool AskQuestion(const QString &message, const QString &title, int fontSize, QWidget *parent) {
+bool MessageRoute::AskQuestion(const std::string &message, const std::string &title, int fontSize,
+                               QWidget *parent) const {
+    const int week = state_ != nullptr ? state_->WeekCount : 0;
     QPointer<MesQWin> dialog = MakeDialog<MesQWin>(message, title, fontSize, parent);
     dialog->exec();
-    if (!dialog) return false;
-    const bool yes = dialog->Answered() && dialog->Answer();
+    const bool yes = dialog && dialog->Answered() && dialog->Answer();
     delete dialog.data();
+    // Kept as answered; a question whose window went without an answer counts as "いいえ".
+    if (state_ != nullptr) Record(MessageKind::Question, message, title, week, yes);
     return yes;
 }
 

@@ -1,22 +1,64 @@
-// The two ways a screen talks to the player: a notice and a yes/no question.
+// The one route of every notice and question: the call that shows a message also records it
+// in the running game's history, with its kind, and the player's notice setting reaches the
+// dialog from here.
 #pragma once
 
+#include <string>
+
 #include <QString>
+
+#include "core/rules/history_sink.h"
 
 class QWidget;
 
 namespace tk {
 
-// Shows `message` ('\r' = line break) in a notice captioned `title` at `fontSize` points and
-// returns when the player closes it or after five seconds. Core texts are UTF-8: pass them
-// as QString::fromStdString(text).
-void ShowNotice(const QString &message, const QString &title, int fontSize,
-                QWidget *parent = nullptr);
+struct GameState;
+struct Settings;
 
-// Asks `message` with "はい" and "いいえ" and returns true for "はい". The question cannot be
-// closed any other way; should its window be destroyed from outside (its parent closed),
-// the answer is "いいえ".
-bool AskQuestion(const QString &message, const QString &title, int fontSize,
-                 QWidget *parent = nullptr);
+class MessageRoute {
+public:
+    MessageRoute() = default;
+    MessageRoute(const MessageRoute &) = delete;
+    MessageRoute &operator=(const MessageRoute &) = delete;
+
+    // The settings that hold the player's choice of how notices close (ゲーム設定); without
+    // them a notice closes after five seconds.
+    void UseSettings(const Settings *settings) { settings_ = settings; }
+    // The history of the running game and the record whose week dates each message; null
+    // while no game runs (the title screen), when messages are shown and not recorded.
+    void RecordTo(HistorySink *history, const GameState *state);
+
+    // True when notices wait for "閉じる" instead of closing by themselves.
+    bool NoticesWait() const;
+    bool Recording() const { return history_ != nullptr; }
+
+    // Shows `message` ('\r' = line break) in a notice captioned `title` at `fontSize` points
+    // and returns when the player closes it or after five seconds (unless notices wait).
+    void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                    int fontSize, QWidget *parent) const;
+    void ShowNotice(MessageKind kind, const QString &message, const QString &title, int fontSize,
+                    QWidget *parent) const {
+        ShowNotice(kind, message.toStdString(), title.toStdString(), fontSize, parent);
+    }
+
+    // Asks `message` with "はい" and "いいえ" and returns true for "はい". The question cannot be
+    // closed any other way; should its window be destroyed from outside (its parent closed),
+    // the answer is "いいえ".
+    bool AskQuestion(const std::string &message, const std::string &title, int fontSize,
+                     QWidget *parent) const;
+    bool AskQuestion(const QString &message, const QString &title, int fontSize,
+                     QWidget *parent) const {
+        return AskQuestion(message.toStdString(), title.toStdString(), fontSize, parent);
+    }
+
+private:
+    void Record(MessageKind kind, const std::string &text, const std::string &title, int week,
+                bool answer) const;
+
+    const Settings *settings_ = nullptr;
+    HistorySink *history_ = nullptr;
+    const GameState *state_ = nullptr;
+};
 
 }  // namespace tk

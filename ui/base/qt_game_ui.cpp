@@ -13,14 +13,13 @@ QWidget *QtGameUi::DialogParent() const {
     return parent_.data();
 }
 
-void QtGameUi::ShowNotice(const std::string &message, const std::string &title, int fontSize) {
-    tk::ShowNotice(QString::fromStdString(message), QString::fromStdString(title), fontSize,
-                   DialogParent());
+void QtGameUi::ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                          int fontSize) {
+    route_.ShowNotice(kind, message, title, fontSize, DialogParent());
 }
 
 bool QtGameUi::AskQuestion(const std::string &message, const std::string &title, int fontSize) {
-    return tk::AskQuestion(QString::fromStdString(message), QString::fromStdString(title), fontSize,
-                           DialogParent());
+    return route_.AskQuestion(message, title, fontSize, DialogParent());
 }
 
 }  // namespace tk

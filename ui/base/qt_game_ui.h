@@ -10,20 +10,25 @@
 
 namespace tk {
 
+class MessageRoute;
+
 class QtGameUi : public GameUi {
 public:
     // What a screen that a rule opens mid-work does; the application plugs the screens in.
     using ScreenHook = std::function<void(Game &)>;
 
-    // Dialogs open over `parent` (usually the main screen) unless a modal screen is
+    // Notices and questions go through `route`, which records them and knows how notices
+    // close. Dialogs open over `parent` (usually the main screen) unless a modal screen is
     // showing, in which case they open over that one.
-    explicit QtGameUi(QWidget *parent = nullptr) : parent_(parent) {}
+    explicit QtGameUi(const MessageRoute &route, QWidget *parent = nullptr)
+        : route_(route), parent_(parent) {}
 
     void SetParent(QWidget *parent) { parent_ = parent; }
     // The window the next notice or question opens over.
     QWidget *DialogParent() const;
 
-    void ShowNotice(const std::string &message, const std::string &title, int fontSize) override;
+    void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                    int fontSize) override;
     bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override;
 
     // Each screen does nothing until its hook is set.
@@ -47,6 +52,7 @@ private:
         if (hook) hook(game);
     }
 
+    const MessageRoute &route_;
     QPointer<QWidget> parent_;
     ScreenHook chooseCamp_;
     ScreenHook showScoutResult_;

@@ -152,7 +152,7 @@ void BeginForm::OpenSlot(int slot) {
                                      "最後に終わった週から続けますか？")
                                      .arg(QString::fromStdString(info.Recovery.Date),
                                           QString::fromStdString(info.Recovery.Funds));
-        if (AskQuestion(question, QString(), 12, this)) {
+        if (app_.Messages().AskQuestion(question, QString(), 12, this)) {
             if (app_.ContinueGame(true))
                 hide();
             else
@@ -166,11 +166,13 @@ void BeginForm::OpenSlot(int slot) {
                               .arg(QString::fromStdString(info.Reason));
         if (info.CanRestore())
             message += QStringLiteral("\r「バックアップから復元」で前の保存に戻せます。");
-        ShowNotice(message, QString(), 12, this);
+        app_.Messages().ShowNotice(MessageKind::Warning, message, QString(), 12, this);
         return;
     }
     if (info.State == SlotState::Occupied) {
-        if (!AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12, this)) return;
+        if (!app_.Messages().AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12,
+                                         this))
+            return;
         if (app_.ContinueGame(false))
             hide();
         else
@@ -182,13 +184,16 @@ void BeginForm::OpenSlot(int slot) {
 }
 
 void BeginForm::EraseSlot(int slot) {
-    if (!AskQuestion(QStringLiteral("本当にデータを消しますか？"), QString(), 12, this)) return;
+    if (!app_.Messages().AskQuestion(QStringLiteral("本当にデータを消しますか？"), QString(), 12,
+                                     this))
+        return;
     const Status erased = app_.Store().EraseSlot(slot);
     if (!erased) {
-        ShowNotice(QStringLiteral("データ%1を消せませんでした。\r%2")
-                       .arg(slot + 1)
-                       .arg(QString::fromStdString(erased.Reason())),
-                   QString(), 12, this);
+        app_.Messages().ShowNotice(MessageKind::Warning,
+                                   QStringLiteral("データ%1を消せませんでした。\r%2")
+                                       .arg(slot + 1)
+                                       .arg(QString::fromStdString(erased.Reason())),
+                                   QString(), 12, this);
     }
     Refresh();
 }
@@ -202,13 +207,14 @@ void BeginForm::RestoreSlot(int slot) {
     const QString question = QStringLiteral("データ%1をバックアップから復元しますか？\r%2")
                                  .arg(slot + 1)
                                  .arg(QString::fromStdString(info.Backup.Summary));
-    if (!AskQuestion(question, QString(), 12, this)) return;
+    if (!app_.Messages().AskQuestion(question, QString(), 12, this)) return;
     const Status restored = app_.Store().RestoreBackup(slot);
     if (!restored) {
-        ShowNotice(QStringLiteral("データ%1を復元できませんでした。\r%2")
-                       .arg(slot + 1)
-                       .arg(QString::fromStdString(restored.Reason())),
-                   QString(), 12, this);
+        app_.Messages().ShowNotice(MessageKind::Warning,
+                                   QStringLiteral("データ%1を復元できませんでした。\r%2")
+                                       .arg(slot + 1)
+                                       .arg(QString::fromStdString(restored.Reason())),
+                                   QString(), 12, this);
     }
     Refresh();
 }

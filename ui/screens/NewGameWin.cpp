@@ -114,11 +114,14 @@ void NewGameWin::Start() {
     const QString team = nameText_[0]->text();
     const QString manager = nameText_[1]->text();
     if (team.isEmpty()) {
-        ShowNotice(QStringLiteral("チーム名を入れてください。"), QString(), 12, this);
+        app_.Messages().ShowNotice(MessageKind::Warning,
+                                   QStringLiteral("チーム名を入れてください。"), QString(), 12,
+                                   this);
         return;
     }
     if (manager.isEmpty()) {
-        ShowNotice(QStringLiteral("監督名を入れてください。"), QString(), 12, this);
+        app_.Messages().ShowNotice(MessageKind::Warning, QStringLiteral("監督名を入れてください。"),
+                                   QString(), 12, this);
         return;
     }
     leaving_ = true;

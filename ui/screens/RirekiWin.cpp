@@ -29,8 +29,10 @@ struct KindName {
     MessageKind kind;
     const char *name;
 };
-constexpr KindName kKindNames[] = {{MessageKind::Notice, "お知らせ"},
-                                   {MessageKind::Question, "質問"}};
+constexpr KindName kKindNames[] = {{MessageKind::Report, "報告"},
+                                   {MessageKind::Warning, "注意"},
+                                   {MessageKind::Question, "質問"},
+                                   {MessageKind::Notice, "お知らせ"}};
 
 constexpr int kWeeksPerSeason = 48;
 constexpr int kFirstSeasonWeek = 13;  // 1年目4月1週
@@ -133,7 +135,7 @@ QString MessageKindText(MessageKind kind) {
 }
 
 QString MessageAnswerText(const MessageRow &m) {
-    if (m.kind != MessageKind::Question) return {};
+    if (!IsQuestion(m.kind)) return {};
     return m.answer ? QStringLiteral("はい") : QStringLiteral("いいえ");
 }
 
@@ -261,7 +263,7 @@ void RirekiWin::ShowMessage(int row) {
     QString text = MessageDateText(m);
     if (!m.title.empty()) text += QStringLiteral("　「%1」").arg(QString::fromStdString(m.title));
     text += QLatin1Char('\n') + Breaks(m.text);
-    if (m.kind == MessageKind::Question) text += QStringLiteral("\n答え：") + MessageAnswerText(m);
+    if (IsQuestion(m.kind)) text += QStringLiteral("\n答え：") + MessageAnswerText(m);
     detail_->setText(text);
 }
 

@@ -60,6 +60,7 @@ private:
 
 // Texts of a message row as the list shows them.
 QString MessageDateText(const MessageRow &m);
+// 報告, 注意, 質問, or お知らせ for a notice kept before notices had kinds.
 QString MessageKindText(MessageKind kind);
 QString MessageAnswerText(const MessageRow &m);
 // The text in its row: the line breaks kept, none before or after it.

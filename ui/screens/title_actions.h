@@ -7,6 +7,7 @@ class QString;
 namespace tk {
 
 struct Settings;
+class MessageRoute;
 class SaveStore;
 
 class TitleActions {
@@ -15,6 +16,8 @@ public:
 
     virtual Settings &GameSettings() = 0;
     virtual SaveStore &Store() = 0;
+    // How the screens show their notices and questions (no game runs: none is recorded).
+    virtual const MessageRoute &Messages() const = 0;
 
     // Loads the current slot (or its recovery file) and opens the main screen; false when the
     // file was refused, after telling the player.

@@ -173,7 +173,7 @@ void MainWin::BuildMenu() {
     QAction *about = file->addAction(QStringLiteral("ゲームについて"));
     about->setObjectName(QStringLiteral("GAbout"));
     connect(about, &QAction::triggered, this, [this] {
-        Versions box(this);
+        Versions box(app_.Messages(), this);
         box.exec();
     });
     AddHistoryMenu(*this, app_);

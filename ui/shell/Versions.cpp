@@ -41,8 +41,10 @@ QUrl Versions::SupportPage() {
     return QUrl(QStringLiteral("https://example.com/tennis-kantoku/support"));
 }
 
-Versions::Versions(QWidget *parent)
-    : QDialog(parent), opener_([](const QUrl &url) { return QDesktopServices::openUrl(url); }) {
+Versions::Versions(const MessageRoute &messages, QWidget *parent)
+    : QDialog(parent),
+      messages_(messages),
+      opener_([](const QUrl &url) { return QDesktopServices::openUrl(url); }) {
     setObjectName(QStringLiteral("Versions"));
     setWindowTitle(QStringLiteral("ゲームについて"));
     setModal(true);
@@ -90,7 +92,9 @@ void Versions::OpenPage(const QString &address) {
     // Only the game's own web pages are opened, and only through the desktop's browser.
     const bool ours = url == HomePage() || url == SupportPage();
     if (ours && opener_ && opener_(url)) return;
-    ShowNotice(QStringLiteral("ページを開けませんでした。\r%1").arg(address), QString(), 12, this);
+    messages_.ShowNotice(MessageKind::Warning,
+                         QStringLiteral("ページを開けませんでした。\r%1").arg(address), QString(),
+                         12, this);
 }
 
 }  // namespace tk

@@ -11,6 +11,8 @@ class QPushButton;
 
 namespace tk {
 
+class MessageRoute;
+
 class Versions : public QDialog {
     Q_OBJECT
 
@@ -18,7 +20,8 @@ public:
     // Opens a page in the player's web browser; true when the browser took it.
     using UrlOpener = std::function<bool(const QUrl &)>;
 
-    explicit Versions(QWidget *parent = nullptr);
+    // A page that cannot be opened is told through `messages`.
+    explicit Versions(const MessageRoute &messages, QWidget *parent = nullptr);
 
     // The version of the game as the box shows it, e.g. "1.0.0".
     static QString VersionText();
@@ -37,6 +40,7 @@ public:
 private:
     void OpenPage(const QString &address);
 
+    const MessageRoute &messages_;
     UrlOpener opener_;
     QLabel *credits_ = nullptr;
     QLabel *link1_ = nullptr;

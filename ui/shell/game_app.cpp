@@ -6,8 +6,6 @@
 
 #include "core/rules/new_game.h"
 #include "history/history_store.h"
-#include "ui/base/MeSForm.h"
-#include "ui/base/messages.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
 #include "ui/shell/screen_hooks.h"
@@ -18,15 +16,19 @@ GameApp::GameApp(const QString &dataFolder, std::uint64_t seed, QObject *parent)
     : GameApp(DataLocation{dataFolder, QString(), {}}, seed, parent) {}
 
 GameApp::GameApp(const DataLocation &location, std::uint64_t seed, QObject *parent)
-    : QObject(parent), rng_(seed), game_{state_, settings_, rng_, ui_}, store_(location) {
+    : QObject(parent),
+      rng_(seed),
+      ui_(messages_),
+      game_{state_, settings_, rng_, ui_},
+      store_(location),
+      history_(messages_) {
+    messages_.UseSettings(&settings_);  // how notices close is the player's setting
     InstallScreenHooks(*this, nullptr);
     // A round won with another to follow the same day is as far as a crash may take back.
     ui_.SetRoundSettled([this] { WriteRecovery(); });
-    MeSForm::UseSettings(&settings_);  // how notices close is the player's setting
 }
 
 GameApp::~GameApp() {
-    MeSForm::ReleaseSettings(&settings_);
     delete title_;
     delete newGame_;
     delete main_;
@@ -47,7 +49,7 @@ void GameApp::ShowTitle() {
         locationTold_ = true;
         // Once the title screen stands, so that the notice opens over it.
         QTimer::singleShot(0, title_, [this, notice] {
-            ShowNotice(QString::fromStdString(notice), QString(), 12, title_);
+            messages_.ShowNotice(MessageKind::Report, notice, "", 12, title_);
         });
     }
 }
@@ -64,10 +66,11 @@ bool GameApp::ContinueGame(bool fromRecovery) {
     const int slot = settings_.CurrentSlot;
     Result<GameState> loaded = fromRecovery ? store_.LoadRecovery(slot) : store_.LoadGame(slot);
     if (!loaded) {
-        ShowNotice(QStringLiteral("データ%1は読み込めません。\r%2")
-                       .arg(settings_.CurrentSlot + 1)
-                       .arg(QString::fromStdString(loaded.Reason())),
-                   QString(), 12, title_);
+        messages_.ShowNotice(MessageKind::Warning,
+                             QStringLiteral("データ%1は読み込めません。\r%2")
+                                 .arg(settings_.CurrentSlot + 1)
+                                 .arg(QString::fromStdString(loaded.Reason())),
+                             QString(), 12, title_);
         return false;
     }
     state_ = std::move(loaded.Value());
@@ -83,7 +86,7 @@ void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) 
     // The one text that teaches the game waits for "閉じる", whatever the notice setting.
     const bool noticesWait = settings_.NoticesWait();
     settings_.SetNoticesWait(true);
-    ui_.ShowNotice(IntroductionText(), "", 10);
+    ui_.ShowNotice(MessageKind::Report, IntroductionText(), "", 10);
     settings_.SetNoticesWait(noticesWait);
 }
 
@@ -101,11 +104,12 @@ bool GameApp::WriteRecovery() {
     if (written) return true;
     if (!recoveryTold_) {
         recoveryTold_ = true;
-        ShowNotice(QStringLiteral("データ%1の復旧用ファイルを書けませんでした。\r%2\r"
-                                  "ゲームはこのまま続けられます。")
-                       .arg(settings_.CurrentSlot + 1)
-                       .arg(QString::fromStdString(written.Reason())),
-                   QString(), 12, ui_.DialogParent());
+        messages_.ShowNotice(MessageKind::Warning,
+                             QStringLiteral("データ%1の復旧用ファイルを書けませんでした。\r%2\r"
+                                            "ゲームはこのまま続けられます。")
+                                 .arg(settings_.CurrentSlot + 1)
+                                 .arg(QString::fromStdString(written.Reason())),
+                             QString(), 12, ui_.DialogParent());
     }
     return false;
 }
@@ -122,20 +126,21 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
     }
     // The game stays open, and so does its history.
     history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
-    ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
-                   .arg(settings_.CurrentSlot + 1)
-                   .arg(QString::fromStdString(saved.Reason())),
-               QString(), 12, dialogParent);
+    messages_.ShowNotice(MessageKind::Warning,
+                         QStringLiteral("データ%1に保存できませんでした。\r%2")
+                             .arg(settings_.CurrentSlot + 1)
+                             .arg(QString::fromStdString(saved.Reason())),
+                         QString(), 12, dialogParent);
     return false;
 }
 
 void GameApp::Quit() {
     const Status saved = store_.SaveSettings(settings_);
     // Only the speed setting is at stake: it never keeps the player from leaving.
-    if (!saved && !AskQuestion(QStringLiteral("設定を保存できませんでした。\r%1\r"
-                                              "このまま終了しますか？")
-                                   .arg(QString::fromStdString(saved.Reason())),
-                               QString(), 12, title_))
+    if (!saved && !messages_.AskQuestion(QStringLiteral("設定を保存できませんでした。\r%1\r"
+                                                        "このまま終了しますか？")
+                                             .arg(QString::fromStdString(saved.Reason())),
+                                         QString(), 12, title_))
         return;
     emit quitRequested();
 }

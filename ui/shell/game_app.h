@@ -12,6 +12,7 @@
 #include "core/rules/game.h"
 #include "core/state/game_state.h"
 #include "storage/save_store.h"
+#include "ui/base/messages.h"
 #include "ui/base/qt_game_ui.h"
 #include "ui/screens/title_actions.h"
 #include "ui/shell/history_session.h"
@@ -38,6 +39,8 @@ public:
     Settings &GameSettings() override { return settings_; }
     SaveStore &Store() override { return store_; }
     QtGameUi &Ui() { return ui_; }
+    // The route of every notice and question: the rules' (through Ui()) and the screens'.
+    const MessageRoute &Messages() const override { return messages_; }
     // The running game's history (closed while no game runs).
     HistorySession &History() { return history_; }
 
@@ -77,6 +80,7 @@ private:
     GameState state_;
     Settings settings_;
     Rng rng_;
+    MessageRoute messages_;  // knows settings_; records to history_ while it is open
     QtGameUi ui_;
     Game game_;
     SaveStore store_;

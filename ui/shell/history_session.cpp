@@ -8,7 +8,6 @@
 #include "history/history_recorder.h"
 #include "history/history_store.h"
 #include "ui/base/messages.h"
-#include "ui/shell/message_watch.h"
 
 namespace tk {
 
@@ -25,7 +24,7 @@ bool CanStartAfresh(HistoryProblem p) {
 
 }  // namespace
 
-HistorySession::HistorySession() = default;
+HistorySession::HistorySession(MessageRoute &route) : route_(route) {}
 
 HistorySession::~HistorySession() {
     Close();
@@ -40,30 +39,36 @@ void HistorySession::Open(Game &game, const QString &path, bool newGame, QWidget
     if (!opened.store) {
         const QString reason = QString::fromStdString(opened.reason);
         if (CanStartAfresh(opened.problem) &&
-            AskQuestion(QStringLiteral("記録を読み込めませんでした。\r%1\r"
-                                       "記録を新しく始めますか？\r（いいえ：記録なしで続けます）")
-                            .arg(reason),
-                        kTitle, kFont, parent)) {
+            route_.AskQuestion(
+                QStringLiteral("記録を読み込めませんでした。\r%1\r"
+                               "記録を新しく始めますか？\r（いいえ：記録なしで続けます）")
+                    .arg(reason),
+                kTitle, kFont, parent)) {
             opened = HistoryStore::StartAfresh(path, owner);
             if (!opened.store) {
-                ShowNotice(QStringLiteral("記録を新しく始められませんでした。\r%1\r"
-                                          "このまま記録なしで続けます。")
-                               .arg(QString::fromStdString(opened.reason)),
-                           kTitle, kFont, parent);
+                route_.ShowNotice(MessageKind::Warning,
+                                  QStringLiteral("記録を新しく始められませんでした。\r%1\r"
+                                                 "このまま記録なしで続けます。")
+                                      .arg(QString::fromStdString(opened.reason)),
+                                  kTitle, kFont, parent);
             }
         } else if (!CanStartAfresh(opened.problem)) {
-            ShowNotice(QStringLiteral("記録を読み込めませんでした。\r%1\r"
-                                      "このまま記録なしで続けます。")
-                           .arg(reason),
-                       kTitle, kFont, parent);
+            route_.ShowNotice(MessageKind::Warning,
+                              QStringLiteral("記録を読み込めませんでした。\r%1\r"
+                                             "このまま記録なしで続けます。")
+                                  .arg(reason),
+                              kTitle, kFont, parent);
         }
         if (!opened.store) return;
-    } else if (opened.created && !newGame) {
-        ShowNotice(QStringLiteral("このデータにはまだ記録がありません。\r"
-                                  "これから記録を始めます。"),
-                   kTitle, kFont, parent);
     }
+    const bool told = opened.created && !newGame;
     Listen(game, std::move(opened.store), parent);
+    // Told once listening: the history begins with it.
+    if (told)
+        route_.ShowNotice(MessageKind::Report,
+                          QStringLiteral("このデータにはまだ記録がありません。\r"
+                                         "これから記録を始めます。"),
+                          kTitle, kFont, parent);
 }
 
 void HistorySession::Reopen(Game &game, const QString &path) {
@@ -76,20 +81,22 @@ void HistorySession::Reopen(Game &game, const QString &path) {
 void HistorySession::Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent) {
     store_ = std::move(store);
     recorder_ = std::make_unique<HistoryRecorder>(*store_, HistoryRecorder::Commit::EveryWeek);
-    recorder_->SetFailureHandler([parent = QPointer<QWidget>(parent)](const std::string &why) {
-        ShowNotice(QStringLiteral("記録を書き込めませんでした。\r%1\r"
-                                  "このゲームの記録はここで止めます。")
-                       .arg(QString::fromStdString(why)),
-                   kTitle, kFont, parent);
-    });
-    watch_ = std::make_unique<MessageWatch>(*recorder_, game.state);
+    recorder_->SetFailureHandler(
+        [this, parent = QPointer<QWidget>(parent)](const std::string &why) {
+            route_.ShowNotice(MessageKind::Warning,
+                              QStringLiteral("記録を書き込めませんでした。\r%1\r"
+                                             "このゲームの記録はここで止めます。")
+                                  .arg(QString::fromStdString(why)),
+                              kTitle, kFont, parent);
+        });
+    route_.RecordTo(recorder_.get(), &game.state);
     game.history = recorder_.get();
     game_ = &game;
 }
 
 void HistorySession::Close() {
     if (game_ != nullptr && game_->history == recorder_.get()) game_->history = nullptr;
-    watch_.reset();
+    if (recorder_) route_.RecordTo(nullptr, nullptr);
     if (recorder_ && game_ != nullptr) (void)recorder_->Flush(game_->state.WeekCount);
     recorder_.reset();
     store_.reset();

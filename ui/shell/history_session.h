@@ -18,11 +18,12 @@ namespace tk {
 struct Game;
 class HistoryRecorder;
 class HistoryStore;
-class MessageWatch;
+class MessageRoute;
 
 class HistorySession {
 public:
-    HistorySession();
+    // While the history is open, every message on `route` is recorded in it.
+    explicit HistorySession(MessageRoute &route);
     ~HistorySession();
     HistorySession(const HistorySession &) = delete;
     HistorySession &operator=(const HistorySession &) = delete;
@@ -48,8 +49,8 @@ private:
     void Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent);
 
     std::unique_ptr<HistoryStore> store_;
+    MessageRoute &route_;
     std::unique_ptr<HistoryRecorder> recorder_;
-    std::unique_ptr<MessageWatch> watch_;
     Game *game_ = nullptr;
 };
 

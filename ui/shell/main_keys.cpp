@@ -107,11 +107,13 @@ void MainWin::HiddenKey(int key) {
     } else if (keyFlags_[3] && !week_.UnderWay()) {
         if (key == kFundsKey) {
             AddMoney(app_.State(), 100000);
-            ShowNotice(QStringLiteral("OKs"), QString(), 14, this);
+            app_.Messages().ShowNotice(MessageKind::Report, QStringLiteral("OKs"), QString(), 14,
+                                       this);
             FormLoad();
         } else if (key == kYearEndKey) {
             app_.State().WeekCount = 12;
-            ShowNotice(QStringLiteral("OK"), QString(), 14, this);
+            app_.Messages().ShowNotice(MessageKind::Report, QStringLiteral("OK"), QString(), 14,
+                                       this);
             FormLoad();
         }
     }

@@ -34,7 +34,8 @@ bool MainWin::RefusedWhileBusy() {
     const bool running = timeSpend_.isActive();
     timeSpend_.stop();
     markTime_.stop();
-    ShowNotice(QStringLiteral("練習中です。"), QString(), 18, this);
+    app_.Messages().ShowNotice(MessageKind::Warning, QStringLiteral("練習中です。"), QString(), 18,
+                               this);
     if (running && week_.Practising()) {
         timeSpend_.start();
         markTime_.start();
@@ -123,7 +124,9 @@ void MainWin::WeekEnded() {
 
 void MainWin::EraseTeam() {
     if (RefusedWhileBusy()) return;
-    if (!AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12, this)) return;
+    if (!app_.Messages().AskQuestion(QStringLiteral("このチームを消しますか？"), QString(), 12,
+                                     this))
+        return;
     app_.State().TeamName.clear();
     close();
 }
@@ -148,7 +151,8 @@ void MainWin::closeEvent(QCloseEvent *event) {
         return;
     }
     if (!leaving_ && !app_.State().TeamName.empty() &&
-        !AskQuestion(QStringLiteral("保存して終了しますか？"), QString(), 12, this)) {
+        !app_.Messages().AskQuestion(QStringLiteral("保存して終了しますか？"), QString(), 12,
+                                     this)) {
         event->ignore();
         return;
     }

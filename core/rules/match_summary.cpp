@@ -22,7 +22,9 @@ std::string OneLine(const std::string &text) {
 
 }  // namespace
 
-void HeldNotices::ShowNotice(const std::string &message, const std::string &, int) {
+void HeldNotices::ShowNotice(MessageKind kind, const std::string &message, const std::string &,
+                             int) {
+    if (kind == MessageKind::Warning) kind_ = kind;
     held_.push_back(message);
 }
 
@@ -68,7 +70,9 @@ void HeldNotices::ShowHeld() {
     const std::string text = MatchSummaryText(wins_, losses_, bouts_, Take());
     bouts_.clear();
     wins_ = losses_ = -1;
-    inner_.ShowNotice(text, kMatchSummaryTitle, kMatchSummaryFontSize);
+    const MessageKind kind = kind_;
+    kind_ = MessageKind::Report;
+    inner_.ShowNotice(kind, text, kMatchSummaryTitle, kMatchSummaryFontSize);
 }
 
 std::string MatchSummaryText(int wins, int losses, const std::vector<std::string> &bouts,

@@ -18,7 +18,8 @@ class HeldNotices : public GameUi {
 public:
     explicit HeldNotices(GameUi &inner) : inner_(inner) {}
 
-    void ShowNotice(const std::string &message, const std::string &title, int fontSize) override;
+    void ShowNotice(MessageKind kind, const std::string &message, const std::string &title,
+                    int fontSize) override;
     bool AskQuestion(const std::string &message, const std::string &title, int fontSize) override;
     void ChooseCamp(Game &game) override;
     void ShowScoutResult(Game &game) override;
@@ -39,6 +40,7 @@ private:
     std::vector<std::string> bouts_;
     int wins_ = -1;  // -1: no score to show
     int losses_ = -1;
+    MessageKind kind_ = MessageKind::Report;  // a warning held makes the summary one
 };
 
 // The summary's text: one line per remaining bout, the score, then the result notices

@@ -15,7 +15,7 @@ namespace {
 // The estimate plays silently: no notice, no question, no screen.
 class SilentUi : public GameUi {
 public:
-    void ShowNotice(const std::string &, const std::string &, int) override {}
+    void ShowNotice(MessageKind, const std::string &, const std::string &, int) override {}
     bool AskQuestion(const std::string &, const std::string &, int) override { return false; }
     void ChooseCamp(Game &) override {}
     void ShowScoutResult(Game &) override {}

@@ -62,7 +62,8 @@ private slots:
         ModalAnswerer answer(
             byItself ? ModalAnswerer::Watch() : ModalAnswerer::Click(QStringLiteral("閉じる")),
             QStringLiteral("MeSForm"));
-        ShowNotice(QStringLiteral("お知らせ"), QString(), 12, s.main);
+        MessageRoute().ShowNotice(MessageKind::Report, QStringLiteral("お知らせ"), QString(), 12,
+                                  s.main);
         QVERIFY(answer.Acted() || byItself);
         QVERIFY(ActivateLikeAWindowManager(s.main));
         QCOMPARE(NoticeKeyGuardHolds(), byItself);

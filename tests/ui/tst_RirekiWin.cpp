@@ -70,8 +70,8 @@ private slots:
         QTest::newRow("all") << "" << 0 << 0 << "3年目4月1週 2年目4月1週 2年目3月4週 1年目4月1週";
         QTest::newRow("words over a break") << "黒字でした" << 0 << 0 << "2年目3月4週";
         QTest::newRow("words in the title") << "おめでとう" << 0 << 0 << "3年目4月1週";
-        QTest::newRow("questions") << "" << 2 << 0 << "2年目4月1週";
-        QTest::newRow("notices of the first season") << "" << 1 << 3 << "2年目3月4週 1年目4月1週";
+        QTest::newRow("questions") << "" << 3 << 0 << "2年目4月1週";
+        QTest::newRow("notices of the first season") << "" << 4 << 3 << "2年目3月4週 1年目4月1週";
         QTest::newRow("nothing found") << "ワールド" << 0 << 0 << "";
     }
 

@@ -220,7 +220,7 @@ void BeginForm::RestoreSlot(int slot) {
 }
 
 void BeginForm::OpenSettings() {
-    EditSettings(app_.GameSettings(), app_.Store(), this);
+    EditSettings(app_.GameSettings(), app_.Store(), app_.Messages(), this);
 }
 
 void BeginForm::closeEvent(QCloseEvent *event) {

@@ -82,16 +82,18 @@ void SetWIn::Store() {
     accept();
 }
 
-bool EditSettings(Settings &settings, SaveStore &store, QWidget *parent) {
+bool EditSettings(Settings &settings, SaveStore &store, const MessageRoute &messages,
+                  QWidget *parent) {
     const Settings before = settings;
     SetWIn dialog(settings, parent);
     dialog.exec();
     if (settings == before) return false;
     const Status saved = store.SaveSettings(settings);
     if (!saved)
-        ShowNotice(QStringLiteral("設定を保存できませんでした。\r%1")
-                       .arg(QString::fromStdString(saved.Reason())),
-                   QString(), 12, parent);
+        messages.ShowNotice(MessageKind::Warning,
+                            QStringLiteral("設定を保存できませんでした。\r%1")
+                                .arg(QString::fromStdString(saved.Reason())),
+                            QString(), 12, parent);
     return true;
 }
 

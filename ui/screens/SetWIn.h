@@ -13,6 +13,7 @@ namespace tk {
 
 struct Settings;
 class SaveStore;
+class MessageRoute;
 
 class SetWIn : public QDialog {
     Q_OBJECT
@@ -49,7 +50,8 @@ private:
 
 // Opens the dialog over `parent`; when "OK" changes a choice the settings are written at
 // once through `store`, so a crash loses nothing the player chose. A failed write is told
-// and the choice still holds for this run. True when a choice changed.
-bool EditSettings(Settings &settings, SaveStore &store, QWidget *parent);
+// through `messages` and the choice still holds for this run. True when a choice changed.
+bool EditSettings(Settings &settings, SaveStore &store, const MessageRoute &messages,
+                  QWidget *parent);
 
 }  // namespace tk

@@ -96,7 +96,7 @@ void OpenCommandScreen(MainCommand command, GameApp &app, QWidget *parent, int &
             break;
         }
         case MainCommand::Speed: {
-            EditSettings(app.GameSettings(), app.Store(), parent);
+            EditSettings(app.GameSettings(), app.Store(), app.Messages(), parent);
             break;
         }
         case MainCommand::PlayerDetails:

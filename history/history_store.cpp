@@ -1,6 +1,8 @@
 // Opening a slot's history safely, bringing its schema up to date, and writing a week.
 #include "history/history_store.h"
 
+#include <sqlite3.h>
+
 #include <algorithm>
 
 #include <QByteArray>
@@ -8,13 +10,13 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSqlDatabase>
+#include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QVariant>
 
 #include "history/history_sql.h"
 #include "storage/file_checks.h"
-#include "storage/save_store.h"
 
 namespace tk {
 
@@ -69,16 +71,13 @@ Status WriteMark(const QSqlDatabase &db, int week, int lastMessage) {
 
 }  // namespace
 
-QString HistoryPath(const SaveStore &store, int slot) {
-    return store.SidePath(slot, QString::fromLatin1(kHistorySuffix));
-}
-
 HistoryStore::HistoryStore(const QString &path)
     : path_(path),
       // One connection per open store: its address is unique while it lives.
       connection_(QStringLiteral("tk-history-%1").arg(reinterpret_cast<quintptr>(this), 0, 16)) {}
 
 HistoryStore::~HistoryStore() {
+    statements_.reset();  // before the connection closes
     {
         QSqlDatabase db = QSqlDatabase::database(connection_, false);
         if (db.isOpen()) db.close();
@@ -333,91 +332,133 @@ Status HistoryStore::Write(const HistoryBatch &batch, int markWeek) {
     return s;
 }
 
+// The week's inserts straight on SQLite's handle, each prepared once for the life of the
+// store: a long headless run writes thousands of rows at its end, and the game a few each
+// week, so binding through Qt's generic parameters would cost more than SQLite itself.
+struct HistoryStore::Statements {
+    sqlite3 *db = nullptr;
+    sqlite3_stmt *player = nullptr, *text = nullptr, *message = nullptr, *month = nullptr,
+                 *meta = nullptr;
+
+    ~Statements() {
+        for (sqlite3_stmt *s : {player, text, message, month, meta}) sqlite3_finalize(s);
+    }
+    Failure Fail() const {
+        return Failure{"記録ファイルを読み書きできません（" + std::string(sqlite3_errmsg(db)) +
+                       "）"};
+    }
+    // Runs a statement whose values are bound, and makes it ready for the next ones.
+    Status Step(sqlite3_stmt *s) const {
+        const int done = sqlite3_step(s);
+        sqlite3_reset(s);
+        sqlite3_clear_bindings(s);
+        if (done != SQLITE_DONE) return Fail();
+        return {};
+    }
+    Status Run(const char *sql) const {
+        if (sqlite3_exec(db, sql, nullptr, nullptr, nullptr) != SQLITE_OK) return Fail();
+        return {};
+    }
+};
+
+HistoryStore::Statements *HistoryStore::Prepared() {
+    if (statements_) return statements_.get();
+    const QVariant handle = Db().driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    auto made = std::make_unique<Statements>();
+    made->db = *static_cast<sqlite3 *const *>(handle.constData());
+    const std::pair<sqlite3_stmt **, const char *> all[] = {
+        {&made->player,
+         "INSERT INTO players(key, name, style, birth_year, first_week, joined)"
+         " VALUES(?, ?, ?, ?, ?, ?)"},
+        {&made->text, "INSERT INTO texts(title, body) VALUES(?, ?)"},
+        {&made->message, "INSERT INTO messages(week, kind, text, answer) VALUES(?, ?, ?, ?)"},
+        {&made->month, "INSERT OR REPLACE INTO months(week, levels) VALUES(?, ?)"},
+        {&made->meta, "INSERT OR REPLACE INTO meta(key, value) VALUES(?, ?)"},
+    };
+    for (const auto &[statement, sql] : all)
+        if (sqlite3_prepare_v3(made->db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr) !=
+            SQLITE_OK)
+            return nullptr;
+    statements_ = std::move(made);
+    return statements_.get();
+}
+
 Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
-    QSqlDatabase db = Db();
-    QSqlQuery q(db);
-    if (Status s = Exec(q, QStringLiteral("BEGIN IMMEDIATE")); !s) return s;
+    Statements *st = Prepared();
+    if (st == nullptr) return Failure{"記録ファイルを読み書きできません（SQLite がありません）"};
+    if (Status s = st->Run("BEGIN IMMEDIATE"); !s) return s;
+    const auto text = [](sqlite3_stmt *s, int at, const std::string &v) {
+        sqlite3_bind_text(s, at, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);
+    };
 
     // A player who turns up after the first recorded month end joined while it was kept.
     int earliest = firstMonthWeek_;
     for (const MonthRow &m : batch.months)
         if (earliest < 0 || m.week < earliest) earliest = m.week;
-    QSqlQuery player(db);
-    player.prepare(
-        QStringLiteral("INSERT INTO players(key, name, style, birth_year, first_week, joined)"
-                       " VALUES(?, ?, ?, ?, ?, ?)"));
     for (const PlayerRow &p : batch.players) {
         if (KnowsPlayer(p.key)) continue;
         const bool joined = newGame_ || (earliest >= 0 && earliest < p.firstWeek);
-        for (const QVariant &v :
-             {Int(static_cast<std::int64_t>(p.key)), QVariant(QString::fromStdString(p.name)),
-              QVariant(p.style), QVariant(p.birthYear), QVariant(p.firstWeek),
-              QVariant(joined ? 1 : 0)})
-            player.addBindValue(v);
-        if (Status s = Exec(player); !s) return s;
-        playerIds_[p.key] = player.lastInsertId().toInt();
+        sqlite3_bind_int64(st->player, 1, static_cast<sqlite3_int64>(p.key));
+        text(st->player, 2, p.name);
+        sqlite3_bind_int(st->player, 3, p.style);
+        sqlite3_bind_int(st->player, 4, p.birthYear);
+        sqlite3_bind_int(st->player, 5, p.firstWeek);
+        sqlite3_bind_int(st->player, 6, joined ? 1 : 0);
+        if (Status s = st->Step(st->player); !s) return s;
+        playerIds_[p.key] = static_cast<int>(sqlite3_last_insert_rowid(st->db));
     }
 
-    // Messages go in by the score: a long headless run writes thousands at once.
-    constexpr std::size_t kRowsPerInsert = 64;
-    auto insertSql = [](std::size_t rows) {
-        QString sql = QStringLiteral("INSERT INTO messages(week, kind, text, answer) VALUES");
-        for (std::size_t r = 0; r < rows; ++r)
-            sql += r == 0 ? QStringLiteral("(?, ?, ?, ?)") : QStringLiteral(", (?, ?, ?, ?)");
-        return sql;
-    };
-    QSqlQuery text(db), full(db), part(db);
-    text.prepare(QStringLiteral("INSERT INTO texts(title, body) VALUES(?, ?)"));
-    const std::size_t count = batch.messages.size();
-    if (count >= kRowsPerInsert) full.prepare(insertSql(kRowsPerInsert));
-    for (std::size_t at = 0; at < count; at += kRowsPerInsert) {
-        const std::size_t rows = std::min(kRowsPerInsert, count - at);
-        QSqlQuery &message = rows == kRowsPerInsert ? full : part;
-        if (rows != kRowsPerInsert) part.prepare(insertSql(rows));
-        for (std::size_t i = at; i < at + rows; ++i) {
-            const MessageRow &m = batch.messages[i];
-            std::string key = m.title + '\0' + m.text;
-            auto found = textIds_.find(key);
-            if (found == textIds_.end()) {
-                text.addBindValue(QString::fromStdString(m.title));
-                text.addBindValue(QString::fromStdString(m.text));
-                if (Status s = Exec(text); !s) return s;
-                found = textIds_.emplace(std::move(key), text.lastInsertId().toInt()).first;
-            }
-            message.addBindValue(m.week);
-            message.addBindValue(static_cast<int>(m.kind));
-            message.addBindValue(found->second);
-            message.addBindValue(m.answer ? 1 : 0);
+    std::string key;
+    for (const MessageRow &m : batch.messages) {
+        key.assign(m.title).append(1, '\0').append(m.text);
+        auto found = textIds_.find(key);
+        if (found == textIds_.end()) {
+            text(st->text, 1, m.title);
+            text(st->text, 2, m.text);
+            if (Status s = st->Step(st->text); !s) return s;
+            found =
+                textIds_.emplace(key, static_cast<int>(sqlite3_last_insert_rowid(st->db))).first;
         }
-        if (Status s = Exec(message); !s) return s;
-        lastMessageId_ = message.lastInsertId().toInt();
+        sqlite3_bind_int(st->message, 1, m.week);
+        sqlite3_bind_int(st->message, 2, static_cast<int>(m.kind));
+        sqlite3_bind_int(st->message, 3, found->second);
+        sqlite3_bind_int(st->message, 4, m.answer ? 1 : 0);
+        if (Status s = st->Step(st->message); !s) return s;
+        lastMessageId_ = static_cast<int>(sqlite3_last_insert_rowid(st->db));
     }
 
-    QSqlQuery month(db);
-    month.prepare(QStringLiteral("INSERT OR REPLACE INTO months(week, levels) VALUES(?, ?)"));
+    std::string levels;
     for (const MonthRow &m : batch.months) {
-        QByteArray levels;
-        levels.reserve(static_cast<qsizetype>(m.players.size() * kLevelBytes));
+        levels.clear();
+        levels.reserve(m.players.size() * kLevelBytes);
         for (const MonthPlayer &p : m.players) {
             const auto id = playerIds_.find(p.key);
             if (id == playerIds_.end() || id->second > 0xFFFF) continue;
-            levels.append(static_cast<char>(id->second & 0xFF));
-            levels.append(static_cast<char>(id->second >> 8));
-            levels.append(static_cast<char>(p.levels.condition));
-            for (const std::uint8_t skill : p.levels.skills)
-                levels.append(static_cast<char>(skill));
+            levels += static_cast<char>(id->second & 0xFF);
+            levels += static_cast<char>(id->second >> 8);
+            levels += static_cast<char>(p.levels.condition);
+            for (const std::uint8_t skill : p.levels.skills) levels += static_cast<char>(skill);
         }
-        month.addBindValue(m.week);
-        month.addBindValue(levels);
-        if (Status s = Exec(month); !s) return s;
+        sqlite3_bind_int(st->month, 1, m.week);
+        sqlite3_bind_blob(st->month, 2, levels.data(), static_cast<int>(levels.size()),
+                          SQLITE_STATIC);
+        if (Status s = st->Step(st->month); !s) return s;
     }
     firstMonthWeek_ = earliest;
 
     for (const SeasonRecord &r : batch.seasons)
         if (Status s = WriteSeason(r); !s) return s;
 
-    if (Status s = WriteMark(db, markWeek, lastMessageId_); !s) return s;
-    return Exec(q, QStringLiteral("COMMIT"));
+    // How far the history was written: the week, and the last message kept in it.
+    const std::pair<const char *, int> marks[] = {{"mark_week", markWeek},
+                                                  {"mark_message", lastMessageId_}};
+    for (const auto &[name, value] : marks) {
+        sqlite3_bind_text(st->meta, 1, name, -1, SQLITE_STATIC);
+        sqlite3_bind_int(st->meta, 2, value);
+        if (Status s = st->Step(st->meta); !s) return s;
+    }
+    return st->Run("COMMIT");
 }
 
 Status HistoryStore::WriteSeason(const SeasonRecord &r) {

@@ -42,6 +42,9 @@ struct HistoryOwner {
     bool newGame = false;
 };
 
+// The store itself lives in the history module (Qt SQL and SQLite), opened by the first
+// Open: the game pays for neither before it keeps a history. Everything a caller reaches
+// that the module computes is virtual; the rest reads the object as it is.
 class HistoryStore {
 public:
     // The schema this version writes; a history of an older one is migrated on opening.
@@ -64,13 +67,13 @@ public:
     // Removes an unusable history (a plain file only) and opens a new one.
     static Opened StartAfresh(const QString &path, const HistoryOwner &owner);
 
-    ~HistoryStore();
+    virtual ~HistoryStore();
     HistoryStore(const HistoryStore &) = delete;
     HistoryStore &operator=(const HistoryStore &) = delete;
 
     // Writes a batch in one transaction and moves the replay mark to markWeek. On failure
     // nothing of the batch is kept and the store refuses further writes.
-    Status Write(const HistoryBatch &batch, int markWeek);
+    virtual Status Write(const HistoryBatch &batch, int markWeek);
     // Whether a player is already in the history (pending batches not included).
     bool KnowsPlayer(PlayerKey key) const { return playerIds_.count(key) != 0; }
     // The week the history began, and whether it began with a new game.
@@ -81,17 +84,17 @@ public:
 
     // --- Reading (history_read.cpp) ---
     // Every message, newest first.
-    std::vector<MessageRow> Messages() const;
+    virtual std::vector<MessageRow> Messages() const;
     // Every season, newest first, with its results and squad.
-    std::vector<SeasonRecord> Seasons() const;
+    virtual std::vector<SeasonRecord> Seasons() const;
     // The notices of the last settlement, empty before the first one.
-    std::string LatestSummary() const;
+    virtual std::string LatestSummary() const;
     // Every player the history has seen, in order of their first month.
-    std::vector<PlayerRow> Players() const;
+    virtual std::vector<PlayerRow> Players() const;
     // One player as the history first saw him.
-    std::optional<PlayerRow> Player(PlayerKey key) const;
+    virtual std::optional<PlayerRow> Player(PlayerKey key) const;
     // One player's levels at each month end, oldest first.
-    std::vector<CurvePoint> Curve(PlayerKey key) const;
+    virtual std::vector<CurvePoint> Curve(PlayerKey key) const;
 
 private:
     explicit HistoryStore(const QString &path);
@@ -106,6 +109,8 @@ private:
     Status WriteRows(const HistoryBatch &batch, int markWeek);
     Status WriteSeason(const SeasonRecord &season);
     QSqlDatabase Db() const;
+    struct Statements;  // the week's inserts, prepared once and kept (history_store.cpp)
+    Statements *Prepared();
 
     QString path_;
     QString connection_;
@@ -117,6 +122,7 @@ private:
     int lastMessageId_ = 0;
     std::unordered_map<PlayerKey, int> playerIds_;
     std::unordered_map<std::string, int> textIds_;  // title, '\0', body
+    std::unique_ptr<Statements> statements_;
 };
 
 }  // namespace tk

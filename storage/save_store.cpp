@@ -69,8 +69,20 @@ Status SaveStore::SaveGame(int slot, const GameState &state) {
     if (!ValidSlot(slot)) return BadSlot(slot);
     auto bytes = EncodeGameState(state);
     if (!bytes) return Failure{bytes.Reason()};
-    KeepBackup(slot);
-    if (Status saved = Replace(SlotPath(slot), AsByteArray(bytes.Value())); !saved) return saved;
+    // The old slot file becomes the backup by a second name once the new record is written
+    // (a full disk keeps both as they were), just before the new file replaces it: one sync
+    // per save. Where no second name can be made the old record is copied there instead.
+    QByteArray oldRecord;
+    const QString backup = BackupToKeep(slot, &oldRecord);
+    const QString slotFile = SlotPath(slot);
+    const auto keepBackup = [&] {
+        if (oldRecord.isEmpty()) return;
+        auto target = WritableTarget(slotFile, Folder());
+        if (backup.isEmpty() || !target || !KeepUnderSecondName(target.Value(), backup, *steps_))
+            (void)Replace(SidePath(slot, kBackupSuffix), oldRecord);
+    };
+    if (Status saved = Replace(slotFile, AsByteArray(bytes.Value()), keepBackup); !saved)
+        return saved;
     if (state.TeamName.empty()) {
         // The game is over: nothing of it is to be recovered or continued.
         RemoveSide(slot, kRecoverySuffix);
@@ -115,12 +127,13 @@ std::string SaveStore::SettingsNote() const {
     return "SaveData.Kumo は使えません：" + check.Reason;
 }
 
-Status SaveStore::Replace(const QString &path, const QByteArray &bytes) {
+Status SaveStore::Replace(const QString &path, const QByteArray &bytes,
+                          const std::function<void()> &beforeCommit) {
     if (!QDir().mkpath(Folder()))
         return Failure{"Dataフォルダを作れません（" + ShownPath(Folder()) + "）"};
     auto target = WritableTarget(path, Folder());
     if (!target) return Failure{target.Reason()};
-    return ReplaceFile(target.Value(), bytes, *steps_);
+    return ReplaceFile(target.Value(), bytes, *steps_, beforeCommit);
 }
 
 }  // namespace tk

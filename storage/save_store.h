@@ -1,6 +1,7 @@
 // The four save slots, the files beside them and the settings file in the Data folder.
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -121,9 +122,10 @@ private:
     QString FolderOf(const QString &path) const;
     Result<QByteArray> ReadRecordBytes(const QString &path) const;
     Result<GameState> LoadTeamFile(int slot, const char *suffix) const;
-    void KeepBackup(int slot);
+    QString BackupToKeep(int slot, QByteArray *oldRecord);
     void RemoveSide(int slot, const char *suffix);
-    Status Replace(const QString &path, const QByteArray &bytes);
+    Status Replace(const QString &path, const QByteArray &bytes,
+                   const std::function<void()> &beforeCommit = {});
 
     DataLocation location_;
     std::shared_ptr<FileSteps> steps_;

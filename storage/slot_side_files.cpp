@@ -78,15 +78,20 @@ Status SaveStore::RestoreBackup(int slot) {
     return Replace(SlotPath(slot), RecordOnly(bytes.Value()));
 }
 
-void SaveStore::KeepBackup(int slot) {
+QString SaveStore::BackupToKeep(int slot, QByteArray *oldRecord) {
     // Only a playable game is worth keeping: a damaged or empty slot file never replaces the
-    // backup of the last good save. The backup is a help, so failing to write it does not
+    // backup of the last good save. The backup is a help, so failing to keep it does not
     // keep the game from being saved; the title screen names a backup it cannot use.
-    auto bytes = ReadRecordBytes(ReadPath(slot));
-    if (!bytes) return;
+    const QString from = ReadPath(slot);
+    auto bytes = ReadRecordBytes(from);
+    if (!bytes) return {};
     auto state = DecodeChecked(bytes.Value());
-    if (!state || state.Value().TeamName.empty()) return;
-    (void)Replace(SidePath(slot, kBackupSuffix), RecordOnly(bytes.Value()));
+    if (!state || state.Value().TeamName.empty()) return {};
+    auto target = WritableTarget(SidePath(slot, kBackupSuffix), Folder());
+    if (!target) return {};  // no plain file stands there: it is named, not written over
+    *oldRecord = RecordOnly(bytes.Value());
+    // A save still read from the read-only folder is copied: the file there stays as it is.
+    return from == SlotPath(slot) ? target.Value() : QString();
 }
 
 void SaveStore::RemoveSide(int slot, const char *suffix) {

@@ -1,9 +1,12 @@
 #!/usr/bin/env bash
 # cmake --install into a fresh prefix: the game, its menu entry, its icons and its AppStream
 # metainfo where the desktop looks for them, each valid, and nothing else.
-#   install_test.sh CMAKE BUILD_DIR APP_ID VERSION
+#   install_test.sh CMAKE BUILD_DIR APP_ID VERSION MODULE...
+# MODULE: the modules the game opens when first needed, relative to the prefix.
 set -u
 cmake="$1" build="$2" id="$3" version="$4"
+shift 4
+modules=("$@")
 prefix="$(mktemp -d "${TMPDIR:-/tmp}/tk-install-XXXXXX")"
 trap 'rm -rf "$prefix"' EXIT
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -12,7 +15,8 @@ fail() { echo "FAIL: $*" >&2; exit 1; }
     { cat "$prefix/install.log"; fail "cmake --install failed"; }
 rm "$prefix/install.log"
 
-expected=(bin/tennis-kantoku "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml")
+expected=(bin/tennis-kantoku "share/applications/$id.desktop" "share/metainfo/$id.metainfo.xml"
+    "${modules[@]}")
 for size in 16 22 24 32 48 64 128 256 512; do
     icon="share/icons/hicolor/${size}x${size}/apps/$id.png"
     expected+=("$icon")

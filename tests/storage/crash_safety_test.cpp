@@ -150,6 +150,73 @@ INSTANTIATE_TEST_SUITE_P(EveryStep, InterruptedSave,
                              return std::string(info.param.name);
                          });
 
+// Looks at the slot and its backup before every step of a save, as a kill at that moment would
+// leave them; `failLink` makes the hard link fail, as on a disk without them.
+class WatchedSteps : public FileSteps {
+public:
+    WatchedSteps(SaveStore &reader, bool failLink) : reader_(reader), failLink_(failLink) {}
+    bool Open(QSaveFile &f) override { return Look("open") && FileSteps::Open(f); }
+    qint64 Write(QSaveFile &f, const QByteArray &b) override {
+        Look("write");
+        return FileSteps::Write(f, b);
+    }
+    bool Flush(QSaveFile &f) override { return Look("flush") && FileSteps::Flush(f); }
+    bool Link(const QString &from, const QString &to) override {
+        return Look("link") && !failLink_ && FileSteps::Link(from, to);
+    }
+    bool Rename(const QString &from, const QString &to) override {
+        return Look("rename") && FileSteps::Rename(from, to);
+    }
+    bool Commit(QSaveFile &f) override { return Look("commit") && FileSteps::Commit(f); }
+    bool Look(const char *step) {
+        auto slot = reader_.LoadGame(1);
+        auto backup = reader_.LoadBackup(1);
+        seen.push_back(
+            {step, slot ? slot.Value() : GameState{}, backup ? backup.Value() : GameState{}});
+        return true;
+    }
+    struct Moment {
+        std::string step;
+        GameState slot, backup;
+    };
+    std::vector<Moment> seen;
+
+private:
+    SaveStore &reader_;
+    bool failLink_;
+};
+
+// A save cut off before any of its steps, or after the last, leaves the old game with its old
+// backup, the old game twice, or the new game with the old one as its backup: never the new
+// game without the old one kept. The old slot file is kept by a second name, so the save syncs
+// one file.
+TEST(InterruptedSave, BackupIsTheOldGameAfterEveryStep) {
+    for (const bool failLink : {false, true}) {
+        QTemporaryDir dir;
+        const QString data = dir.filePath("Data");
+        SaveStore good(data);
+        const GameState &oldBackup = Games()[1], &oldGame = Games()[0], &newGame = Games()[3];
+        ASSERT_TRUE(good.SaveGame(1, oldBackup).Ok());
+        ASSERT_TRUE(good.SaveGame(1, oldGame).Ok());
+        auto steps = std::make_shared<WatchedSteps>(good, failLink);
+        SaveStore watched(data, steps);
+        ASSERT_TRUE(watched.SaveGame(1, newGame).Ok());
+        steps->Look("done");
+        std::string order;
+        for (const auto &m : steps->seen) {
+            order += m.step + " ";
+            const bool oldPair =
+                m.slot == oldGame && (m.backup == oldBackup || m.backup == oldGame);
+            const bool newPair = m.slot == newGame && m.backup == oldGame;
+            EXPECT_TRUE(oldPair || newPair) << "at " << m.step << (failLink ? " (no links)" : "");
+        }
+        EXPECT_EQ(steps->seen.back().slot, newGame);
+        EXPECT_EQ(order, failLink ? "open write flush link open write flush commit commit done "
+                                  : "open write flush link rename commit done ");
+        EXPECT_EQ(test::TemporaryFiles(data), QStringList());
+    }
+}
+
 // Starts a helper process on a Data folder with its standard output on a pipe, waits for its
 // first byte, lets it run for a random moment of up to 30 ms and kills it (SIGKILL). Returns
 // the number of bytes it wrote before it died, or nothing when it did not run as it should.

@@ -10,7 +10,6 @@
 #include <QVariant>
 
 #include "core/rules/lookups.h"
-#include "history/history_sql.h"
 #include "history/history_store.h"
 
 namespace tk {
@@ -167,8 +166,16 @@ TEST_F(HistoryStoreTest, OlderSchemaIsMigrated) {
         QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), "v1");
         db.setDatabaseName(path);
         ASSERT_TRUE(db.open());
-        ASSERT_TRUE(history_sql::MigrateSchema(db, 0, 1));
         QSqlQuery q(db);
+        // The tables of version 1, as the first histories were written.
+        for (const char *sql :
+             {"CREATE TABLE meta(key TEXT PRIMARY KEY, value)",
+              "CREATE TABLE texts(id INTEGER PRIMARY KEY, title TEXT NOT NULL, body TEXT NOT "
+              "NULL, UNIQUE(title, body))",
+              "CREATE TABLE messages(id INTEGER PRIMARY KEY, week INTEGER NOT NULL, kind INTEGER "
+              "NOT NULL, text INTEGER NOT NULL REFERENCES texts(id), answer INTEGER NOT NULL)",
+              "PRAGMA user_version = 1"})
+            ASSERT_TRUE(q.exec(QString::fromUtf8(sql))) << sql;
         for (const char *sql : {"INSERT INTO meta VALUES('team', 'テニス部')",
                                 "INSERT INTO meta VALUES('origin_week', 13)",
                                 "INSERT INTO texts VALUES(1, '', '古い知らせ')",

@@ -141,8 +141,11 @@ private slots:
         QVERIFY(!QFile::exists(a.history + QStringLiteral("-journal")));
 
         // Loading again tells nothing and finds every season, message and month.
+        // The history opens once the main screen has painted.
         ModalAnswerer quiet(ModalAnswerer::Watch());
         QVERIFY(a.app.ContinueGame());
+        QVERIFY(!a.app.History().IsOpen());
+        QTRY_VERIFY(!a.app.HistoryWaiting());
         QVERIFY(!quiet.Acted());
         QVERIFY(a.app.History().IsOpen());
         const HistoryStore *h = a.app.History().Store();
@@ -219,6 +222,7 @@ private slots:
             ClickButton(modal, button);
         });
         QVERIFY(a.app.ContinueGame());
+        QTRY_VERIFY(!a.app.HistoryWaiting());
         QVERIFY(answer.Acted());
         QVERIFY2(text.contains(told), qPrintable(text));
         QCOMPARE(dialogs, 1);

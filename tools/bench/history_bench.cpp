@@ -84,6 +84,7 @@ void HistoryGame(benchmark::State &state, const char *policy) {
 }
 BENCHMARK_CAPTURE(HistoryGame, idle, "idle")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(HistoryGame, active, "active")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(HistoryGame, careful, "careful")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace tk

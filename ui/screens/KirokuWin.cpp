@@ -212,11 +212,11 @@ QWidget *KirokuWin::MakeCompetitionsTab() {
 QWidget *KirokuWin::MakeChartsTab() {
     auto *page = new QWidget;
     auto *grid = new QGridLayout(page);
-    QChartView *funds = MakeSeasonChart(SeasonChart::Funds, seasonRows_, page);
+    QWidget *funds = MakeSeasonChart(SeasonChart::Funds, seasonRows_, page);
     funds->setObjectName(QStringLiteral("FundsChart"));
-    QChartView *level = MakeSeasonChart(SeasonChart::Level, seasonRows_, page);
+    QWidget *level = MakeSeasonChart(SeasonChart::Level, seasonRows_, page);
     level->setObjectName(QStringLiteral("LevelChart"));
-    QChartView *wins = MakeSeasonChart(SeasonChart::WinsLosses, seasonRows_, page);
+    QWidget *wins = MakeSeasonChart(SeasonChart::WinsLosses, seasonRows_, page);
     wins->setObjectName(QStringLiteral("WinsChart"));
     grid->addWidget(funds, 0, 0, 1, 2);
     grid->addWidget(level, 1, 0);
@@ -256,7 +256,7 @@ void KirokuWin::ShowPlayer(int row) {
     if (history_ == nullptr || row < 0 || row >= static_cast<int>(playerRows_.size())) return;
     const PlayerRow &p = playerRows_[static_cast<std::size_t>(row)];
     progress_->Show(history_->Curve(p.key), p.firstWeek, JoinMarkText(p));
-    progress_->chart()->setTitle(Q(p.name) + QStringLiteral("の能力の推移"));
+    progress_->SetTitle(Q(p.name) + QStringLiteral("の能力の推移"));
 }
 
 }  // namespace tk

@@ -8,6 +8,7 @@
 #include "history/history_store.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
+#include "ui/shell/after_first_paint.h"
 #include "ui/shell/screen_hooks.h"
 
 namespace tk {
@@ -75,11 +76,25 @@ bool GameApp::ContinueGame(bool fromRecovery) {
     }
     state_ = std::move(loaded.Value());
     OpenMainScreen();
-    history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, main_);
+    OpenHistoryWhenPainted();
     return true;
 }
 
+void GameApp::OpenHistoryWhenPainted() {
+    // Opening and checking the history syncs its file several times: the saved game is on
+    // the screen first, and the history's notices follow it.
+    const int ticket = ++historyTicket_;
+    historyWaiting_ = true;
+    RunAfterFirstPaint(main_, this, [this, ticket] {
+        if (ticket != historyTicket_) return;
+        historyWaiting_ = false;
+        history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), false, main_);
+    });
+}
+
 void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) {
+    ++historyTicket_;
+    historyWaiting_ = false;
     StartNewGame(game_, teamName.toStdString(), managerName.toStdString());
     OpenMainScreen();
     history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
@@ -115,7 +130,10 @@ bool GameApp::WriteRecovery() {
 }
 
 bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
-    // The history is written and closed first: saving an emptied team may remove it.
+    // The history is written and closed first: saving an emptied team may remove it. One
+    // still waiting for the first paint is not opened any more.
+    ++historyTicket_;
+    historyWaiting_ = false;
     history_.Close();
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) {

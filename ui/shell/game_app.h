@@ -43,6 +43,8 @@ public:
     const MessageRoute &Messages() const override { return messages_; }
     // The running game's history (closed while no game runs).
     HistorySession &History() { return history_; }
+    // A loaded game's history waits for the main screen's first paint (true until then).
+    bool HistoryWaiting() const { return historyWaiting_; }
 
     // The title screen, with the settings loaded from their file.
     void ShowTitle() override;
@@ -76,6 +78,7 @@ signals:
 
 private:
     void OpenMainScreen();
+    void OpenHistoryWhenPainted();
 
     GameState state_;
     Settings settings_;
@@ -90,7 +93,9 @@ private:
     QPointer<QWidget> main_;
     bool recoveryTold_ = false;  // a failed recovery write was reported for this game
     bool locationTold_ = false;  // the player has read where the saves go
-    HistorySession history_;     // after game_: closed before the game goes
+    bool historyWaiting_ = false;
+    int historyTicket_ = 0;   // a history opening that waits counts only for its own game
+    HistorySession history_;  // after game_: closed before the game goes
 };
 
 }  // namespace tk

@@ -1,15 +1,14 @@
-// Line charts of the seasons and of a player's growth.
+// Line charts of the seasons and of a player's growth, as values for the chart module.
 #include "ui/widgets/history_charts.h"
 
 #include <algorithm>
 
-#include <QChart>
-#include <QLineSeries>
-#include <QPen>
-#include <QValueAxis>
+#include <QLabel>
+#include <QVBoxLayout>
 
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
+#include "storage/game_modules.h"
 
 namespace tk {
 
@@ -17,151 +16,161 @@ namespace {
 
 const char *const kSkillNames[] = {"スタミナ", "パワー", "技術", "敏捷", "ショット", "ボレー"};
 
-QValueAxis *Axis(QChart *chart, Qt::Alignment side, double low, double high, const QString &title,
-                 const char *format) {
-    auto *axis = new QValueAxis;
-    axis->setRange(low, high);
-    axis->setTitleText(title);
-    axis->setLabelFormat(QString::fromLatin1(format));
-    chart->addAxis(axis, side);
-    return axis;
+ChartLine Line(const QString &name, const QColor &colour) {
+    ChartLine line;
+    line.name = name;
+    line.colour = colour;
+    return line;
 }
 
-QLineSeries *Line(QChart *chart, const QString &name, const QColor &colour) {
-    auto *series = new QLineSeries;
-    series->setName(name);
-    QPen pen(colour);
-    pen.setWidth(2);
-    series->setPen(pen);
-    chart->addSeries(series);
-    return series;
+// Without the module a chart is a line of text: its title and why it is not drawn.
+QWidget *MakeView(QWidget *parent, int width, int height) {
+    QString why;
+    if (const ChartKit *kit = Charts(&why)) return kit->MakeView(parent, width, height);
+    auto *label = new QLabel(parent);
+    label->setWordWrap(true);
+    label->setToolTip(why);
+    label->setMinimumSize(width, height / 4);
+    return label;
 }
 
-void Attach(QChart *chart, QValueAxis *x, QValueAxis *y) {
-    for (QAbstractSeries *s : chart->series()) {
-        s->attachAxis(x);
-        s->attachAxis(y);
+void Draw(QWidget *view, const ChartSpec &spec) {
+    if (const ChartKit *kit = Charts()) {
+        kit->Draw(view, spec);
+    } else if (auto *label = qobject_cast<QLabel *>(view)) {
+        label->setText(spec.title + QStringLiteral("\n（グラフを表示できません）"));
     }
 }
 
-QChartView *View(QChart *chart, QWidget *parent) {
-    auto *view = new QChartView(chart, parent);
-    view->setRenderHint(QPainter::Antialiasing);
-    view->setMinimumSize(420, 240);
-    // A chart is only looked at: the keys stay with the screen's lists and buttons.
-    view->setFocusPolicy(Qt::NoFocus);
-    return view;
-}
-
 }  // namespace
+
+const ChartKit *Charts(QString *why) {
+    static QString reason;
+    static const ChartKit *const kit = [] {
+        auto entry = reinterpret_cast<ChartKitEntry>(
+            GameModuleSymbol(kChartModule, kChartKitSymbol, &reason));
+        return entry != nullptr ? entry() : nullptr;
+    }();
+    if (why != nullptr) *why = reason;
+    return kit;
+}
 
 double YearPosition(int week) {
     return YearOf(week) + (MonthOf(week) - 1) / 12.0;
 }
 
-QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
-                            QWidget *parent) {
+QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
+                         QWidget *parent) {
     std::vector<const SeasonRecord *> order;
     for (const SeasonRecord &s : seasons) order.push_back(&s);
     std::sort(order.begin(), order.end(),
               [](const SeasonRecord *a, const SeasonRecord *b) { return a->season < b->season; });
 
-    auto *chart = new QChart;
-    chart->legend()->setAlignment(Qt::AlignBottom);
+    ChartSpec spec;
     double low = 0, high = 1;
-    QString title, axisTitle;
-    const char *format = "%.0f";
     if (kind == SeasonChart::Funds) {
-        title = QStringLiteral("年度末の資金");
-        axisTitle = QStringLiteral("万円");
-        QLineSeries *funds = Line(chart, QStringLiteral("資金"), QColor(0, 128, 0));
+        spec.title = QStringLiteral("年度末の資金");
+        spec.y.title = QStringLiteral("万円");
+        ChartLine funds = Line(QStringLiteral("資金"), QColor(0, 128, 0));
         for (const SeasonRecord *s : order) {
-            funds->append(s->season, static_cast<double>(s->funds));
+            funds.points.append({static_cast<double>(s->season), static_cast<double>(s->funds)});
             low = std::min(low, static_cast<double>(s->funds));
             high = std::max(high, static_cast<double>(s->funds));
         }
-        chart->legend()->hide();
+        spec.lines.push_back(std::move(funds));
+        spec.legend = false;
     } else if (kind == SeasonChart::Level) {
-        title = QStringLiteral("チームレベル");
-        axisTitle = QStringLiteral("Lv.");
+        spec.title = QStringLiteral("チームレベル");
+        spec.y.title = QStringLiteral("Lv.");
         high = 5;
-        QLineSeries *level = Line(chart, QStringLiteral("レベル"), QColor(255, 128, 0));
-        for (const SeasonRecord *s : order) level->append(s->season, s->teamLevel);
-        chart->legend()->hide();
+        ChartLine level = Line(QStringLiteral("レベル"), QColor(255, 128, 0));
+        for (const SeasonRecord *s : order)
+            level.points.append(
+                {static_cast<double>(s->season), static_cast<double>(s->teamLevel)});
+        spec.lines.push_back(std::move(level));
+        spec.legend = false;
+        spec.y.ticks = 6;
     } else {
-        title = QStringLiteral("シーズンの勝敗");
-        axisTitle = QStringLiteral("試合");
-        QLineSeries *wins = Line(chart, QStringLiteral("勝"), QColor(0, 0, 255));
-        QLineSeries *losses = Line(chart, QStringLiteral("敗"), QColor(255, 0, 0));
+        spec.title = QStringLiteral("シーズンの勝敗");
+        spec.y.title = QStringLiteral("試合");
+        ChartLine wins = Line(QStringLiteral("勝"), QColor(0, 0, 255));
+        ChartLine losses = Line(QStringLiteral("敗"), QColor(255, 0, 0));
         for (const SeasonRecord *s : order) {
             const CategoryResult &all = s->results[kCategories - 1];
-            wins->append(s->season, all.wins);
-            losses->append(s->season, all.losses);
+            wins.points.append({static_cast<double>(s->season), static_cast<double>(all.wins)});
+            losses.points.append({static_cast<double>(s->season), static_cast<double>(all.losses)});
             high = std::max({high, static_cast<double>(all.wins), static_cast<double>(all.losses)});
         }
+        spec.lines.push_back(std::move(wins));
+        spec.lines.push_back(std::move(losses));
     }
-    chart->setTitle(title);
     const double first = order.empty() ? 1 : order.front()->season;
     const double last = order.empty() ? 1 : order.back()->season;
-    QValueAxis *x = Axis(chart, Qt::AlignBottom, first, std::max(last, first + 1),
-                         QStringLiteral("シーズン（年目）"), "%d");
-    x->setTickCount(std::min(11, static_cast<int>(last - first) + 2));
-    QValueAxis *y = Axis(chart, Qt::AlignLeft, low, high, axisTitle, format);
-    if (kind == SeasonChart::Level) y->setTickCount(6);
-    Attach(chart, x, y);
-    return View(chart, parent);
+    spec.x = {first, std::max(last, first + 1), QStringLiteral("シーズン（年目）"),
+              QStringLiteral("%d"), std::min(11, static_cast<int>(last - first) + 2)};
+    spec.y.low = low;
+    spec.y.high = high;
+    spec.y.format = QStringLiteral("%.0f");
+    QWidget *view = MakeView(parent, 420, 240);
+    Draw(view, spec);
+    return view;
 }
 
-ProgressChart::ProgressChart(QWidget *parent) : QChartView(new QChart, parent) {
+ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("ProgressChart"));
-    setRenderHint(QPainter::Antialiasing);
-    setMinimumSize(460, 260);
     setFocusPolicy(Qt::NoFocus);
-    chart()->legend()->setAlignment(Qt::AlignRight);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    view_ = MakeView(this, 460, 260);
+    layout->addWidget(view_);
+    spec_.legendRight = true;
+}
+
+void ProgressChart::Redraw() {
+    Draw(view_, spec_);
+}
+
+void ProgressChart::SetTitle(const QString &title) {
+    spec_.title = title;
+    Redraw();
 }
 
 void ProgressChart::ShowNothing(const QString &why) {
-    chart()->removeAllSeries();
-    for (QAbstractAxis *axis : chart()->axes()) {
-        chart()->removeAxis(axis);
-        delete axis;
-    }
-    chart()->setTitle(why);
+    spec_.lines.clear();
+    spec_.title = why;
     markWeek_ = -1;
+    Redraw();
 }
 
 void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
                          const QString &markName) {
-    ShowNothing(QStringLiteral("能力の推移（月末）"));
     static const QColor kColours[] = {QColor(220, 0, 0), QColor(255, 128, 0),
                                       QColor(0, 160, 0), QColor(0, 160, 200),
                                       QColor(0, 0, 255), QColor(160, 0, 200)};
-    QChart *c = chart();
+    spec_.lines.clear();
+    spec_.title = QStringLiteral("能力の推移（月末）");
+    markWeek_ = -1;
     for (int k = 0; k < 6; ++k) {
-        QLineSeries *line = Line(c, QString::fromUtf8(kSkillNames[k]), kColours[k]);
-        QList<QPointF> at;
-        at.reserve(static_cast<qsizetype>(points.size()));
+        ChartLine line = Line(QString::fromUtf8(kSkillNames[k]), kColours[k]);
+        line.points.reserve(static_cast<qsizetype>(points.size()));
         for (const CurvePoint &p : points)
-            at.append({YearPosition(p.week), static_cast<double>(p.levels.skills[k])});
-        line->replace(at);
+            line.points.append({YearPosition(p.week), static_cast<double>(p.levels.skills[k])});
+        spec_.lines.push_back(std::move(line));
     }
     double first = points.empty() ? 1 : YearPosition(points.front().week);
     double last = points.empty() ? 2 : YearPosition(points.back().week);
     if (markWeek >= 0) {
         markWeek_ = markWeek;
         first = std::min(first, YearPosition(markWeek));
-        auto *mark = Line(c, markName, QColor(96, 96, 96));
-        QPen pen = mark->pen();
-        pen.setStyle(Qt::DashLine);
-        mark->setPen(pen);
-        mark->append(YearPosition(markWeek), 0);
-        mark->append(YearPosition(markWeek), 250);
+        ChartLine mark = Line(markName, QColor(96, 96, 96));
+        mark.dashed = true;
+        mark.points = {{YearPosition(markWeek), 0}, {YearPosition(markWeek), 250}};
+        spec_.lines.push_back(std::move(mark));
     }
-    QValueAxis *x = Axis(c, Qt::AlignBottom, first, std::max(last, first + 1.0 / 12),
-                         QStringLiteral("年目"), "%.1f");
-    QValueAxis *y = Axis(c, Qt::AlignLeft, 0, 250, QStringLiteral("能力"), "%d");
-    y->setTickCount(6);
-    Attach(c, x, y);
+    spec_.x = {first, std::max(last, first + 1.0 / 12), QStringLiteral("年目"),
+               QStringLiteral("%.1f"), 0};
+    spec_.y = {0, 250, QStringLiteral("能力"), QStringLiteral("%d"), 6};
+    Redraw();
 }
 
 QString JoinMarkText(const PlayerRow &player) {
@@ -190,9 +199,8 @@ void ShowSquadProgress(ProgressChart *chart, const HistoryStore *history, const 
 }
 
 int ProgressChart::Points(int skill) const {
-    const QList<QAbstractSeries *> all = chart()->series();
-    if (skill < 0 || skill >= all.size()) return 0;
-    return static_cast<int>(static_cast<QLineSeries *>(all[skill])->count());
+    if (skill < 0 || skill >= static_cast<int>(spec_.lines.size())) return 0;
+    return static_cast<int>(spec_.lines[static_cast<std::size_t>(skill)].points.size());
 }
 
 }  // namespace tk

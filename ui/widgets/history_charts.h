@@ -1,12 +1,14 @@
-// The club's history as charts (Qt Charts): funds, team level and wins and losses over the
-// seasons, and one player's six skills month by month.
+// The club's history as charts: funds, team level and wins and losses over the seasons, and one
+// player's six skills month by month. They are drawn by the chart module (Qt Charts), opened
+// when the first chart is made.
 #pragma once
 
 #include <vector>
 
-#include <QChartView>
+#include <QWidget>
 
 #include "history/history_rows.h"
+#include "ui/charts/chart_kit.h"
 
 namespace tk {
 
@@ -14,14 +16,18 @@ class HistoryStore;
 
 enum class SeasonChart { Funds, Level, WinsLosses };
 
-// A chart of the seasons (given in any order) with the seasons along the bottom.
-QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
-                            QWidget *parent = nullptr);
+// The chart module, opened on first use; null (with the reason in `why`) when it cannot be.
+const ChartKit *Charts(QString *why = nullptr);
+
+// A chart of the seasons (given in any order) with the seasons along the bottom: a chart view
+// of the module, or a line that says why there is none.
+QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
+                         QWidget *parent = nullptr);
 
 // One player's スタミナ, パワー, 技術, 敏捷, ショット and ボレー at each recorded month end, with a
 // dashed line at the month he joined (or, for a player already there, where the history
 // began).
-class ProgressChart : public QChartView {
+class ProgressChart : public QWidget {
     Q_OBJECT
 
 public:
@@ -32,11 +38,19 @@ public:
     // An empty chart with a reason in its title.
     void ShowNothing(const QString &why);
 
+    // The title above the chart (the reason when there is nothing to chart).
+    QString Title() const { return spec_.title; }
+    void SetTitle(const QString &title);
+
     // For tests: the points of skill k (0..5), and the week of the mark (-1 for none).
     int Points(int skill) const;
     int MarkWeek() const { return markWeek_; }
 
 private:
+    void Redraw();
+
+    QWidget *view_ = nullptr;  // the module's chart view, or a label without it
+    ChartSpec spec_;
     int markWeek_ = -1;
 };
 

@@ -1,0 +1,14 @@
+// The game's own libraries that are opened only when first needed (the charts, the history):
+// found beside the program, where it is installed, or in the build folder it was built in.
+#pragma once
+
+#include <QString>
+
+namespace tk {
+
+// The address of `symbol` in the module `name` (the library libname.so), opened on first use
+// and kept open; null when the module is not found or lacks the symbol. `why`, when given,
+// receives the reason.
+void *GameModuleSymbol(const char *name, const char *symbol, QString *why = nullptr);
+
+}  // namespace tk

@@ -15,6 +15,7 @@
 //   season_competitions(season, competition, best, titles)    best: furthest match code
 //   season_squad(season, place, player, age, style, condition, six skills, salary)
 #include <array>
+#include <cstdio>
 
 #include <QSqlError>
 
@@ -65,13 +66,52 @@ Status RunAll(QSqlQuery &q, const std::array<const char *, N> &statements) {
 
 }  // namespace
 
+std::string PlainCause(const QSqlError &error) {
+    // SQLite's primary result codes, in the words the player reads elsewhere in the game.
+    switch (error.nativeErrorCode().toInt() & 0xFF) {
+        case 3:   // SQLITE_PERM
+        case 23:  // SQLITE_AUTH
+            return "書き込み権限がありません";
+        case 5:  // SQLITE_BUSY
+        case 6:  // SQLITE_LOCKED
+            return "ほかのテニス監督が使っています";
+        case 7: return "メモリが足りません";                                 // SQLITE_NOMEM
+        case 8: return "読み取り専用です";                                   // SQLITE_READONLY
+        case 10: return "ディスクの読み書きに失敗しました";                  // SQLITE_IOERR
+        case 11:                                                             // SQLITE_CORRUPT
+        case 26: return "壊れています";                                      // SQLITE_NOTADB
+        case 13: return "容量不足です";                                      // SQLITE_FULL
+        case 14: return "開けません（フォルダがないか、権限がありません）";  // SQLITE_CANTOPEN
+        default: return "中身が正しくありません";
+    }
+}
+
+namespace {
+
+Failure Reported(const QSqlError &error) {
+    std::fprintf(stderr, "tennis-kantoku: history: %s\n", error.text().toLocal8Bit().constData());
+    return Failure{PlainCause(error)};
+}
+
+}  // namespace
+
 Failure SqlFailure(const QSqlQuery &query) {
-    return Failure{"記録ファイルを読み書きできません（" + query.lastError().text().toStdString() +
-                   "）"};
+    return Reported(query.lastError());
 }
 
 Failure SqlFailure(const QSqlDatabase &db) {
-    return Failure{"記録ファイルを開けません（" + db.lastError().text().toStdString() + "）"};
+    return Reported(db.lastError());
+}
+
+std::vector<QString> RequiredTables(int version) {
+    std::vector<QString> tables;
+    if (version >= 1)
+        for (const char *t : {"meta", "texts", "messages"}) tables.push_back(QLatin1String(t));
+    if (version >= 2)
+        for (const char *t : {"players", "months", "seasons", "season_results",
+                              "season_competitions", "season_squad"})
+            tables.push_back(QLatin1String(t));
+    return tables;
 }
 
 Status Exec(QSqlQuery &query, const QString &sql) {

@@ -22,6 +22,7 @@ namespace tk {
 
 class BeginForm;
 class NewGameWin;
+class SlotLock;
 
 class GameApp : public QObject, public TitleActions {
     Q_OBJECT
@@ -67,12 +68,16 @@ public:
     void SetMainScreenFactory(MainScreenFactory factory) { mainFactory_ = std::move(factory); }
     QWidget *MainScreen() const { return main_; }
     QWidget *TitleScreen() const;
+    // Whether this copy holds the current slot (from opening its game to the title).
+    bool HoldsSlot() const;
 
 signals:
     void quitRequested();
 
 private:
     void OpenMainScreen();
+    // Takes the current slot for this copy; tells the player when another copy has it.
+    bool TakeSlot();
 
     GameState state_;
     Settings settings_;
@@ -84,9 +89,10 @@ private:
     QPointer<BeginForm> title_;
     QPointer<NewGameWin> newGame_;
     QPointer<QWidget> main_;
-    bool recoveryTold_ = false;  // a failed recovery write was reported for this game
-    bool locationTold_ = false;  // the player has read where the saves go
-    HistorySession history_;     // after game_: closed before the game goes
+    bool recoveryTold_ = false;           // a failed recovery write was reported for this game
+    bool locationTold_ = false;           // the player has read where the saves go
+    HistorySession history_;              // after game_: closed before the game goes
+    std::unique_ptr<SlotLock> slotLock_;  // the open game's slot; released at the title
 };
 
 }  // namespace tk

@@ -237,6 +237,7 @@ void BeginForm::EraseSlot(int slot) {
     SlotLock lock(app_.Store().SlotPath(slot));
     Status erased = lock.Take();
     if (erased) erased = app_.Store().EraseSlot(slot);
+    lock.Release();
     if (!erased) {
         ShowNotice(QStringLiteral("データ%1を消せませんでした。\r%2")
                        .arg(slot + 1)

@@ -103,15 +103,31 @@ Failure SqlFailure(const QSqlDatabase &db) {
     return Reported(db.lastError());
 }
 
-std::vector<QString> RequiredTables(int version) {
-    std::vector<QString> tables;
-    if (version >= 1)
-        for (const char *t : {"meta", "texts", "messages"}) tables.push_back(QLatin1String(t));
-    if (version >= 2)
-        for (const char *t : {"players", "months", "seasons", "season_results",
-                              "season_competitions", "season_squad"})
-            tables.push_back(QLatin1String(t));
-    return tables;
+std::vector<std::pair<QString, QStringList>> RequiredTables(int version) {
+    // The columns the statements above create, in their order.
+    const std::pair<int, const char *> tables[] = {
+        {1, "meta key value"},
+        {1, "texts id title body"},
+        {1, "messages id week kind text answer"},
+        {2, "players id key name style birth_year first_week joined"},
+        {2, "months week levels"},
+        {2,
+         "seasons season week level funds budget sponsor_income penalties salaries prize "
+         "summary"},
+        {2, "season_results season category wins losses prize"},
+        {2, "season_competitions season competition best titles"},
+        {2,
+         "season_squad season place player age style condition stamina power technique "
+         "agility shot volley salary"},
+    };
+    std::vector<std::pair<QString, QStringList>> out;
+    for (const auto &[since, names] : tables) {
+        if (version < since) continue;
+        QStringList columns = QString::fromLatin1(names).split(QLatin1Char(' '));
+        const QString table = columns.takeFirst();
+        out.emplace_back(table, columns);
+    }
+    return out;
 }
 
 Status Exec(QSqlQuery &query, const QString &sql) {

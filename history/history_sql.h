@@ -6,8 +6,10 @@
 #include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "core/state/result.h"
@@ -20,8 +22,8 @@ Failure SqlFailure(const QSqlQuery &query);
 Failure SqlFailure(const QSqlDatabase &db);
 std::string PlainCause(const QSqlError &error);
 
-// The tables a history of this schema version holds.
-std::vector<QString> RequiredTables(int version);
+// The tables a history of this schema version holds, each with its columns in order.
+std::vector<std::pair<QString, QStringList>> RequiredTables(int version);
 
 // Runs one statement; a failure names what went wrong.
 Status Exec(QSqlQuery &query, const QString &sql);

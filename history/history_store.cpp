@@ -245,11 +245,17 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
             return fail(q);
         QStringList tables;
         while (q.next()) tables << q.value(0).toString();
-        for (const QString &table :
+        for (const auto &[table, columns] :
              history_sql::RequiredTables(std::min(version, kSchemaVersion))) {
-            if (!tables.contains(table)) {
+            QStringList found;
+            if (tables.contains(table)) {
+                if (!run(QStringLiteral("PRAGMA table_info(%1)").arg(table))) return fail(q);
+                while (q.next()) found << q.value(1).toString();
+            }
+            // A table of another shape would refuse the first week's write, not the opening.
+            if (found != columns) {
                 problem = HistoryProblem::Damaged;
-                return Failure{"記録ファイルの表が足りません（" + Shown(path_) + "：" +
+                return Failure{"記録ファイルの表が正しくありません（" + Shown(path_) + "：" +
                                table.toStdString() + "）"};
             }
         }

@@ -287,8 +287,27 @@ TEST_F(HistoryStoreTest, UnreadableHistoriesAreKeptAsideWhenStartedAfresh) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         noTables = f.readAll();
     }
+    // A column under another name: found at the opening, not at the first week's write.
+    QByteArray renamed;
+    {
+        const QString copy = QDir(dir.path()).filePath("renamed");
+        ASSERT_TRUE(QFile::copy(path, copy));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "renamed");
+            db.setDatabaseName(copy);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec("ALTER TABLE messages RENAME COLUMN text TO tekst"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("renamed");
+        QFile f(copy);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        renamed = f.readAll();
+    }
     const std::pair<const char *, QByteArray> cases[] = {
         {"schema number, tables missing", noTables},
+        {"a column renamed", renamed},
         {"newer", newer},
         {"not a database", QByteArray(8192, 'x')},
     };

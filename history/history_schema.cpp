@@ -16,6 +16,7 @@
 //   season_competitions(season, competition, best, titles)    best: furthest match code
 //   season_squad(season, place, player, age, style, condition, six skills, salary)
 #include <array>
+#include <cstdio>
 
 #include <QSqlError>
 
@@ -66,13 +67,68 @@ Status RunAll(QSqlQuery &q, const std::array<const char *, N> &statements) {
 
 }  // namespace
 
+std::string PlainCause(const QSqlError &error) {
+    // SQLite's primary result codes, in the words the player reads elsewhere in the game.
+    switch (error.nativeErrorCode().toInt() & 0xFF) {
+        case 3:   // SQLITE_PERM
+        case 23:  // SQLITE_AUTH
+            return "書き込み権限がありません";
+        case 5:  // SQLITE_BUSY
+        case 6:  // SQLITE_LOCKED
+            return "ほかのテニス監督が使っています";
+        case 7: return "メモリが足りません";                                 // SQLITE_NOMEM
+        case 8: return "読み取り専用です";                                   // SQLITE_READONLY
+        case 10: return "ディスクの読み書きに失敗しました";                  // SQLITE_IOERR
+        case 11:                                                             // SQLITE_CORRUPT
+        case 26: return "壊れています";                                      // SQLITE_NOTADB
+        case 13: return "容量不足です";                                      // SQLITE_FULL
+        case 14: return "開けません（フォルダがないか、権限がありません）";  // SQLITE_CANTOPEN
+        default: return "中身が正しくありません";
+    }
+}
+
+namespace {
+
+Failure Reported(const QSqlError &error) {
+    std::fprintf(stderr, "tennis-kantoku: history: %s\n", error.text().toLocal8Bit().constData());
+    return Failure{PlainCause(error)};
+}
+
+}  // namespace
+
 Failure SqlFailure(const QSqlQuery &query) {
-    return Failure{"記録ファイルを読み書きできません（" + query.lastError().text().toStdString() +
-                   "）"};
+    return Reported(query.lastError());
 }
 
 Failure SqlFailure(const QSqlDatabase &db) {
-    return Failure{"記録ファイルを開けません（" + db.lastError().text().toStdString() + "）"};
+    return Reported(db.lastError());
+}
+
+std::vector<std::pair<QString, QStringList>> RequiredTables(int version) {
+    // The columns the statements above create, in their order.
+    const std::pair<int, const char *> tables[] = {
+        {1, "meta key value"},
+        {1, "texts id title body"},
+        {1, "messages id week kind text answer"},
+        {2, "players id key name style birth_year first_week joined"},
+        {2, "months week levels"},
+        {2,
+         "seasons season week level funds budget sponsor_income penalties salaries prize "
+         "summary"},
+        {2, "season_results season category wins losses prize"},
+        {2, "season_competitions season competition best titles"},
+        {2,
+         "season_squad season place player age style condition stamina power technique "
+         "agility shot volley salary"},
+    };
+    std::vector<std::pair<QString, QStringList>> out;
+    for (const auto &[since, names] : tables) {
+        if (version < since) continue;
+        QStringList columns = QString::fromLatin1(names).split(QLatin1Char(' '));
+        const QString table = columns.takeFirst();
+        out.emplace_back(table, columns);
+    }
+    return out;
 }
 
 Status Exec(QSqlQuery &query, const QString &sql) {

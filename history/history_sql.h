@@ -3,16 +3,27 @@
 #pragma once
 
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
+#include <QStringList>
+
+#include <string>
+#include <utility>
+#include <vector>
 
 #include "core/state/result.h"
 
 namespace tk::history_sql {
 
-// The reason of a failed statement, in the player's words with SQLite's behind it.
+// The cause of a failed statement in the player's words ("容量不足です"); SQLite's own text
+// goes to standard error for a bug report, never to the player.
 Failure SqlFailure(const QSqlQuery &query);
 Failure SqlFailure(const QSqlDatabase &db);
+std::string PlainCause(const QSqlError &error);
+
+// The tables a history of this schema version holds, each with its columns in order.
+std::vector<std::pair<QString, QStringList>> RequiredTables(int version);
 
 // Runs one statement; a failure names what went wrong.
 Status Exec(QSqlQuery &query, const QString &sql);

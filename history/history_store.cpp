@@ -4,6 +4,9 @@
 #include <sqlite3.h>
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdio>
+#include <utility>
 
 #include <QByteArray>
 #include <QDir>
@@ -13,10 +16,13 @@
 #include <QSqlDriver>
 #include <QSqlError>
 #include <QSqlQuery>
+#include <QStringList>
 #include <QVariant>
 
 #include "history/history_sql.h"
 #include "storage/file_checks.h"
+#include "storage/plain_reasons.h"
+#include "storage/save_store.h"
 
 namespace tk {
 
@@ -28,16 +34,37 @@ namespace {
 constexpr int kLevelBytes = 9;  // player id (2), condition, six skills
 
 // SQLite's primary result codes that tell why a file could not be used.
-constexpr int kBusy = 5, kLocked = 6, kCorrupt = 11, kNotADatabase = 26;
+constexpr int kError = 1, kBusy = 5, kLocked = 6, kCorrupt = 11, kMismatch = 20, kRange = 25,
+              kNotADatabase = 26;
 
 HistoryProblem ProblemOf(const QSqlError &error) {
     switch (error.nativeErrorCode().toInt() & 0xFF) {
         case kBusy:
         case kLocked: return HistoryProblem::Locked;
+        // A statement of ours that the file's tables cannot answer: not our history.
+        case kError:
+        case kMismatch:
+        case kRange:
         case kCorrupt:
         case kNotADatabase: return HistoryProblem::Damaged;
         default: return HistoryProblem::CannotOpen;
     }
+}
+
+std::string Shown(const QString &path) {
+    return QDir::toNativeSeparators(path).toStdString();
+}
+
+// A cause ("容量不足です") with the file it concerns; reasons that say more pass as they are.
+std::string Named(const char *what, const QString &path, const std::string &reason) {
+    if (reason.rfind("記録ファイル", 0) == 0) return reason;
+    return std::string(what) + "（" + Shown(path) + "：" + reason + "）";
+}
+
+// Where an unusable history is kept aside before a fresh one replaces it (one generation).
+QString KeptAsidePath(const QString &path) {
+    // Save<N>.Kumo.history -> Save<N>.Kumo.history.old (kHistoryKeptSuffix)
+    return path + QStringLiteral(".old");
 }
 
 // The history and its journal are used only when they are plain files (or do not exist):
@@ -124,7 +151,7 @@ HistoryStore::Opened HistoryStore::Connect(const QString &path, const HistoryOwn
                                  : QStringLiteral("QSQLITE_BUSY_TIMEOUT=0;QSQLITE_OPEN_READONLY"));
         if (!db.open()) {
             out.problem = HistoryProblem::CannotOpen;
-            out.reason = SqlFailure(db).Reason;
+            out.reason = Named("記録ファイルを開けません", path, SqlFailure(db).Reason);
             return out;
         }
     }
@@ -132,7 +159,7 @@ HistoryStore::Opened HistoryStore::Connect(const QString &path, const HistoryOwn
     bool created = !existed;
     if (Status s = store->Prepare(owner, created, problem); !s) {
         out.problem = problem;
-        out.reason = s.Reason();
+        out.reason = Named("記録ファイルを読めません", path, s.Reason());
         return out;
     }
     out.created = created;
@@ -141,18 +168,35 @@ HistoryStore::Opened HistoryStore::Connect(const QString &path, const HistoryOwn
 }
 
 HistoryStore::Opened HistoryStore::StartAfresh(const QString &path, const HistoryOwner &owner) {
-    Opened first = Open(path, owner);
-    // A history in use by another copy, or one that is not a plain file, is never removed.
-    if (first.store || first.problem == HistoryProblem::Locked ||
-        first.problem == HistoryProblem::NotAFile)
-        return first;
-    for (const QString &file : {path, JournalPath(path)}) {
-        if (QFileInfo::exists(file) && !QFile::remove(file)) {
-            Opened out;
-            out.problem = HistoryProblem::CannotOpen;
-            out.reason =
-                "記録ファイルを消せません（" + QDir::toNativeSeparators(file).toStdString() + "）";
-            return out;
+    Opened out;
+    if (!PlainOrMissing(path) || !PlainOrMissing(JournalPath(path))) {
+        out.problem = HistoryProblem::NotAFile;
+        out.reason = "記録ファイルが普通のファイルではありません（" + Shown(path) + "）";
+        return out;
+    }
+    // A history in use by another copy is never moved: looking at it only reads.
+    if (Opened probe = Connect(path, nullptr); probe.problem == HistoryProblem::Locked)
+        return probe;
+    // Nothing is thrown away: the old history (and its journal, which belongs to it) is kept
+    // aside as Save<N>.Kumo.history.old in place of the one kept before.
+    const QString aside = KeptAsidePath(path);
+    if (!PlainOrMissing(aside) || !PlainOrMissing(JournalPath(aside))) {
+        out.problem = HistoryProblem::NotAFile;
+        out.reason = "記録ファイルが普通のファイルではありません（" + Shown(aside) + "）";
+        return out;
+    }
+    for (const auto &[from, to] :
+         {std::pair{path, aside}, {JournalPath(path), JournalPath(aside)}}) {
+        if (QFileInfo::exists(from)) {
+            if (std::rename(QFile::encodeName(from).constData(),
+                            QFile::encodeName(to).constData()) != 0) {
+                out.problem = HistoryProblem::CannotOpen;
+                out.reason =
+                    "記録ファイルを残せません（" + Shown(from) + "：" + PlainError(errno) + "）";
+                return out;
+            }
+        } else {
+            (void)QFile::remove(to);  // a journal of the old history kept before
         }
     }
     return Open(path, owner);
@@ -167,8 +211,7 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
         if (problem == HistoryProblem::Locked)
             s = Failure{"記録ファイルはほかのテニス監督が使っています"};
         else if (problem == HistoryProblem::Damaged)
-            s = Failure{"記録ファイルが壊れています（" +
-                        failed.lastError().databaseText().toStdString() + "）"};
+            s = Failure{"記録ファイルが壊れています（" + Shown(path_) + "）"};
         return s;
     };
     auto run = [&](const QString &sql) { return q.exec(sql); };
@@ -192,9 +235,29 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
     } else {
         if (!run(QStringLiteral("PRAGMA quick_check")) || !q.next()) return fail(q);
         if (q.value(0).toString() != QLatin1String("ok")) {
+            std::fprintf(stderr, "tennis-kantoku: history: %s\n",
+                         q.value(0).toString().toLocal8Bit().constData());
             problem = HistoryProblem::Damaged;
-            return Failure{"記録ファイルが壊れています（" + q.value(0).toString().toStdString() +
-                           "）"};
+            return Failure{"記録ファイルが壊れています（" + Shown(path_) + "）"};
+        }
+        // The schema number alone does not make a history: every table of it must be there.
+        if (!run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
+            return fail(q);
+        QStringList tables;
+        while (q.next()) tables << q.value(0).toString();
+        for (const auto &[table, columns] :
+             history_sql::RequiredTables(std::min(version, kSchemaVersion))) {
+            QStringList found;
+            if (tables.contains(table)) {
+                if (!run(QStringLiteral("PRAGMA table_info(%1)").arg(table))) return fail(q);
+                while (q.next()) found << q.value(1).toString();
+            }
+            // A table of another shape would refuse the first week's write, not the opening.
+            if (found != columns) {
+                problem = HistoryProblem::Damaged;
+                return Failure{"記録ファイルの表が正しくありません（" + Shown(path_) + "：" +
+                               table.toStdString() + "）"};
+            }
         }
     }
     if (owner == nullptr) {
@@ -219,6 +282,8 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
         problem = HistoryProblem::CannotOpen;
         return rollback(s);
     }
+    // From here a statement that fails finds tables that are not what this game wrote.
+    problem = HistoryProblem::Damaged;
     QSqlQuery meta(db);
     if (!created) {
         if (Status s = ReadMeta(); !s) return rollback(s);
@@ -328,6 +393,7 @@ Status HistoryStore::Write(const HistoryBatch &batch, int markWeek) {
         QSqlQuery(Db()).exec(QStringLiteral("ROLLBACK"));
         // The ids handed out inside the failed transaction are gone with it.
         broken_ = true;
+        return Failure{Named("記録ファイルに書き込めません", path_, s.Reason())};
     }
     return s;
 }

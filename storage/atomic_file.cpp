@@ -8,6 +8,7 @@
 #include <QFile>
 
 #include "storage/file_checks.h"
+#include "storage/plain_reasons.h"
 
 namespace tk {
 namespace {
@@ -17,11 +18,11 @@ QString LinkName(const QString &keepAs) {
     return keepAs + QStringLiteral("-new");
 }
 
-// The system's own words for what went wrong ("No space left on device"), taken before the
-// write is cancelled: cancelling puts its own generic text in their place.
+// What went wrong in the player's words ("容量不足です"), taken before the write is
+// cancelled: cancelling puts its own generic text in place of the system's.
 std::string ErrorOf(const QFileDevice &file) {
     if (file.error() == QFileDevice::NoError) return {};
-    return file.errorString().toStdString();
+    return PlainFileError(file);
 }
 
 Failure StepFailure(const char *what, const QString &path, const std::string &detail) {

@@ -9,16 +9,17 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
-#include <cstring>
 
 #include <QDir>
 #include <QFile>
+
+#include "storage/plain_reasons.h"
 
 namespace tk {
 namespace {
 
 std::string SystemReason(int error) {
-    return QString::fromLocal8Bit(std::strerror(error)).toStdString();
+    return PlainError(error);
 }
 
 std::string KindReason(mode_t mode) {

@@ -98,7 +98,8 @@ Status SaveStore::EraseSlot(int slot) {
     if (!bytes) return Failure{bytes.Reason()};
     if (Status erased = Replace(SlotPath(slot), AsByteArray(bytes.Value())); !erased) return erased;
     for (const char *suffix :
-         {kBackupSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix})
+         {kBackupSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix, kHistoryKeptSuffix,
+          kHistoryKeptJournalSuffix})
         RemoveSide(slot, suffix);
     return {};
 }

@@ -22,6 +22,9 @@ inline constexpr const char *kRecoverySuffix = ".resume";  // the last finished 
 inline constexpr const char *kBackupSuffix = ".bak";       // the slot before its last save
 inline constexpr const char *kHistorySuffix = ".history";  // the history store (SQLite)
 inline constexpr const char *kHistoryJournalSuffix = ".history-journal";
+// A history that could not be used, kept aside when a fresh one replaced it (one generation).
+inline constexpr const char *kHistoryKeptSuffix = ".history.old";
+inline constexpr const char *kHistoryKeptJournalSuffix = ".history.old-journal";
 
 enum class SlotState { Empty, Occupied, Damaged };
 
@@ -108,7 +111,8 @@ public:
     Status RemoveRecovery(int slot);
     // The backup, checked as LoadGame checks a slot (a file without a team is refused).
     Result<GameState> LoadBackup(int slot) const;
-    // Puts a usable backup in place of the slot file (which stays as it was on failure).
+    // Puts a usable backup in place of the slot file (which stays as it was on failure); the
+    // slot's own game, when it holds one, becomes the backup (slot_restore.cpp).
     Status RestoreBackup(int slot);
 
     // The settings with Version set to 1030. A missing, short, unreadable or out-of-range

@@ -69,15 +69,6 @@ Result<GameState> SaveStore::LoadBackup(int slot) const {
     return LoadTeamFile(slot, kBackupSuffix);
 }
 
-Status SaveStore::RestoreBackup(int slot) {
-    if (!ValidSlot(slot)) return BadSlot(slot);
-    auto backup = LoadBackup(slot);
-    if (!backup) return Failure{"バックアップを使えません：" + backup.Reason()};
-    auto bytes = ReadRecordBytes(ReadPath(slot, kBackupSuffix));
-    if (!bytes) return Failure{bytes.Reason()};
-    return Replace(SlotPath(slot), RecordOnly(bytes.Value()));
-}
-
 QString SaveStore::BackupToKeep(int slot, QByteArray *oldRecord) {
     // Only a playable game is worth keeping: a damaged or empty slot file never replaces the
     // backup of the last good save. The backup is a help, so failing to keep it does not

@@ -80,6 +80,8 @@ std::optional<std::string> FindLevelsFault(const PlayerRecord &p, const std::str
         }
     }
     if (p.Growth > kTopGrowth) return Fault("成長が範囲外です", name + ".Growth", p.Growth);
+    // No rule ever pays a negative salary: one would pay the club every year instead.
+    if (p.Salary < 0) return Fault("年俸がマイナスです", name + ".Salary", p.Salary);
     return std::nullopt;
 }
 
@@ -149,6 +151,9 @@ std::optional<std::string> FindCoachFault(const GameState &s) {
         const std::string name = Indexed("Coaches", i) + ".Hired";
         if (!InRange(hired, 0, 2)) return Fault("コーチの契約が範囲外です", name, hired);
         if (i == 0 && hired != kCoachFree) return Fault("コーチ0は雇えません", name, hired);
+        const std::int32_t salary = s.Coaches[static_cast<std::size_t>(i)].Salary;
+        if (salary < 0)
+            return Fault("コーチの年俸がマイナスです", Indexed("Coaches", i) + ".Salary", salary);
         if (hired != kCoachFree && ++holders[hired] > 1) {
             return Fault(hired == kCoachTeam ? "全体練習のコーチが二人います"
                                              : "個別練習のコーチが二人います",
@@ -162,11 +167,18 @@ std::optional<std::string> FindCoachFault(const GameState &s) {
 // control characters.
 std::optional<std::string> FindNameFault(const std::string &text, const char *what,
                                          const char *member) {
+    int characters = 0;
     for (std::size_t i = 0; i < text.size(); ++i) {
         const auto c = static_cast<unsigned char>(text[i]);
         if (c < 0x20 || c == 0x7F)
             return Fault(what, std::string(member) + "[" + std::to_string(i) + "]", c);
+        if ((c & 0xC0) != 0x80) ++characters;  // not a continuation byte of UTF-8
     }
+    // Every name this game writes was typed on the new-game screen, which takes twelve
+    // characters (code page 932 holds no character outside the first UTF-16 plane).
+    if (characters > kMaxNameCharacters)
+        return Fault("名前が長すぎます（12文字まで）", std::string(member) + " の文字数",
+                     characters);
     return std::nullopt;
 }
 

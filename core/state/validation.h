@@ -8,6 +8,9 @@
 
 namespace tk {
 
+// The longest team or manager name, in characters: what the new-game screen accepts.
+inline constexpr int kMaxNameCharacters = 12;
+
 // Nothing when the game can be played as loaded; otherwise the first fault found, as a
 // short reason in the player's words with the member and value in brackets. An empty
 // slot (no team name) is never played, so it passes whatever else it holds. Values that

@@ -42,6 +42,10 @@ TEST(GameFault, NewGameAndEdgeValuesPass) {
     s.Players[3].FirstName = 66;
     s.Players[5] = {};        // five players are enough for the lineup
     s.Players[20].Order = 5;  // the spare slot is never looked up
+    s.Players[20].Salary = -1;
+    s.Coaches[0].Salary = 0;
+    s.TeamName = "テニス部テニス部テニス部";  // twelve characters, 36 bytes
+    s.ManagerName = "abcdefghijkl";
     EXPECT_EQ(FindGameFault(s), std::nullopt);
 }
 
@@ -111,6 +115,18 @@ TEST(GameFault, OutOfRangeMembersAreRefused) {
          [](GameState &s) {
              s.Calendar[2][0] = {1, 9};
          }},
+        // No rule pays a negative salary; the new-game screen takes twelve characters.
+        {"Players[4].Salary", [](GameState &s) { s.Players[4].Salary = -2147483647 - 1; }},
+        {"Candidates[0].Salary",
+         [](GameState &s) {
+             s.Candidates[0] = s.Players[0];
+             s.Candidates[0].Order = 0;
+             s.Candidates[0].PracticeSlot = 0;
+             s.Candidates[0].Salary = -1;
+         }},
+        {"Coaches[10].Salary", [](GameState &s) { s.Coaches[10].Salary = -450; }},
+        {"TeamName", [](GameState &s) { s.TeamName = "テニス部テニス部テニス部テ"; }},
+        {"ManagerName", [](GameState &s) { s.ManagerName = std::string(1000, 'a'); }},
     };
     for (const Case &c : cases) {
         GameState s = NewGame();

@@ -270,5 +270,72 @@ TEST_F(HistoryStoreTest, StartingAfreshReplacesADamagedHistory) {
     EXPECT_TRUE(players[1].joined);
 }
 
+// Histories the game cannot read in any way are offered a fresh start, and nothing is thrown
+// away: the old file is kept aside, one generation, and the player reads no database text.
+TEST_F(HistoryStoreTest, UnreadableHistoriesAreKeptAsideWhenStartedAfresh) {
+    WriteFirstSeason(61);
+    const QByteArray good = Bytes();
+    QByteArray newer = good;
+    newer[63] = 9;
+    QByteArray noTables;
+    {
+        const QString bare = QDir(dir.path()).filePath("bare");
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "bare");
+            db.setDatabaseName(bare);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec("PRAGMA user_version = 2"));
+            ASSERT_TRUE(q.exec("CREATE TABLE meta(key TEXT PRIMARY KEY, value)"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("bare");
+        QFile f(bare);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        noTables = f.readAll();
+    }
+    // A column under another name: found at the opening, not at the first week's write.
+    QByteArray renamed;
+    {
+        const QString copy = QDir(dir.path()).filePath("renamed");
+        ASSERT_TRUE(QFile::copy(path, copy));
+        {
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "renamed");
+            db.setDatabaseName(copy);
+            ASSERT_TRUE(db.open());
+            QSqlQuery q(db);
+            ASSERT_TRUE(q.exec("ALTER TABLE messages RENAME COLUMN text TO tekst"));
+            db.close();
+        }
+        QSqlDatabase::removeDatabase("renamed");
+        QFile f(copy);
+        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+        renamed = f.readAll();
+    }
+    const std::pair<const char *, QByteArray> cases[] = {
+        {"schema number, tables missing", noTables},
+        {"a column renamed", renamed},
+        {"newer", newer},
+        {"not a database", QByteArray(8192, 'x')},
+    };
+    for (const auto &[name, bytes] : cases) {
+        Put(bytes);
+        auto opened = Open(61);
+        ASSERT_FALSE(opened.store) << name;
+        EXPECT_TRUE(opened.problem == HistoryProblem::Damaged ||
+                    opened.problem == HistoryProblem::Newer)
+            << name << ": " << opened.reason;
+        for (const char *raw : {"no such", "database", "SQL", "Unable"})
+            EXPECT_EQ(opened.reason.find(raw), std::string::npos) << name << ": " << opened.reason;
+        auto afresh = HistoryStore::StartAfresh(path, {"テニス部", 61, false});
+        ASSERT_TRUE(afresh.store) << name << ": " << afresh.reason;
+        EXPECT_TRUE(afresh.store->Messages().empty()) << name;
+        afresh.store.reset();
+        QFile kept(path + ".old");
+        ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << name;
+        EXPECT_EQ(kept.readAll(), bytes) << name;  // the last one replaced, kept byte for byte
+    }
+}
+
 }  // namespace
 }  // namespace tk

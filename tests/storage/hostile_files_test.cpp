@@ -267,7 +267,7 @@ TEST(DataFolder, ReadOnlySavesAreShownAndSavedToThePerUserFolder) {
         QFile::setPermissions(beside, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
 }
 
-TEST(DataFolder, FullDiskGivesTheSystemsReasonAndLosesNothing) {
+TEST(DataFolder, FullDiskIsToldInPlainWordsAndLosesNothing) {
     QTemporaryDir dir;
     const QString data = dir.filePath("Data");
     test::ScopedTmpfs disk(data, 256);
@@ -287,15 +287,36 @@ TEST(DataFolder, FullDiskGivesTheSystemsReasonAndLosesNothing) {
     }
     const Status results[] = {store.SaveGame(0, Games()[2]), store.SaveRecovery(0, Games()[0]),
                               store.EraseSlot(0), store.SaveSettings(Settings{})};
+    // In the player's words, with the file it concerns; never the system's English text.
     for (const Status &r : results) {
         ASSERT_FALSE(r.Ok());
-        EXPECT_NE(r.Reason().find("No space left on device"), std::string::npos) << r.Reason();
+        EXPECT_NE(r.Reason().find("容量不足です"), std::string::npos) << r.Reason();
+        EXPECT_NE(r.Reason().find(data.toStdString()), std::string::npos) << r.Reason();
+        EXPECT_EQ(r.Reason().find("No space"), std::string::npos) << r.Reason();
     }
     EXPECT_EQ(store.LoadGame(0).Value(), Games()[1]);
     EXPECT_EQ(store.LoadBackup(0).Value(), Games()[0]);
     EXPECT_EQ(store.LoadRecovery(0).Value(), Games()[2]);
     EXPECT_EQ(ReadBytes(store.SettingsPath()), settings);
     EXPECT_EQ(test::TemporaryFiles(data), QStringList() << "filler");
+}
+
+// A disk made read-only under a running game: every write says so, with the file.
+TEST(DataFolder, ReadOnlyDiskIsToldInPlainWords) {
+    QTemporaryDir dir;
+    const QString data = dir.filePath("Data");
+    test::ScopedTmpfs disk(data, 256);
+    if (!disk.Mounted()) GTEST_SKIP() << disk.Why();
+    SaveStore store(data);
+    ASSERT_TRUE(store.SaveGame(1, Games()[0]).Ok());
+    ASSERT_TRUE(disk.SetReadOnly(true));
+    for (const Status &r : {store.SaveGame(1, Games()[1]), store.SaveRecovery(1, Games()[1]),
+                            store.SaveSettings(Settings{})}) {
+        ASSERT_FALSE(r.Ok());
+        EXPECT_NE(r.Reason().find("読み取り専用です"), std::string::npos) << r.Reason();
+        EXPECT_NE(r.Reason().find(data.toStdString()), std::string::npos) << r.Reason();
+    }
+    EXPECT_EQ(store.LoadGame(1).Value(), Games()[0]);
 }
 
 }  // namespace

@@ -78,6 +78,12 @@ TEST(SaveJson, BadJsonIsRefusedWithTheMemberNamed) {
         {replaced("\"TeamName\": \"\"", "\"TeamName\": \"😀\""), "code page 932 cannot write"},
         {replaced("\"TeamName\": \"\"", "\"TeamName\": \"\", \"TeamNameCp932\": \"8\""), "hex"},
         {replaced("\"Record\"", "\"Extra\": 1, \"Record\""), "Extra is not a member"},
+        // Half a surrogate pair, and a member given twice: never dropped or guessed.
+        {replaced("\"TeamName\": \"\"", "\"TeamName\": \"\\ud800x\""), "TeamName holds a lone"},
+        {replaced("\"ManagerName\": \"\"", "\"ManagerName\": \"\\udc00\""), "ManagerName holds"},
+        {replaced("\"Money\": ", "\"Money\": 5, \"Money\": "), "Money is given twice"},
+        {replaced("\"Style\": ", "\"Style\": 1, \"St\\u0079le\": "),
+         "Players[0].Style is given twice"},
     };
     for (const Case &c : cases) {
         auto imported = ImportGame(c.json);

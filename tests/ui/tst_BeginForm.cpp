@@ -14,6 +14,7 @@
 
 #include "core/rules/lookups.h"
 #include "core/rules/new_game.h"
+#include "storage/slot_lock.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -208,7 +209,80 @@ private slots:
         title->Restore(2)->click();
         QVERIFY(yes.Acted());
         QCOMPARE(title->Prev(2)->text(), QStringLiteral("前のチーム\n1年目4月1週\n資金3000万円"));
-        QVERIFY(!title->Restore(2)->isVisible());
+        QVERIFY(title->Restore(2)->isVisible());  // a damaged file never becomes the backup
+    }
+
+    // Any slot with a backup offers it, with its date and funds; restoring keeps the save it
+    // replaces as the backup, and the focus stays on the slot.
+    void anyBackupIsRestoredAndTheRestoreUndone() {
+        QTemporaryDir dir;
+        SaveAGame(dir.path(), 1, "前のチーム");
+        SaveAGame(dir.path(), 1, "後のチーム");
+        GameApp app(dir.path(), 1);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QVERIFY(title->Restore(1)->isVisible());
+        QVERIFY(!title->Restore(0)->isVisible());
+        QCOMPARE(title->Restore(1)->toolTip(),
+                 QStringLiteral("バックアップ（前回の保存）：1年目4月1週　資金3000万円"));
+        for (const char *team : {"前のチーム", "後のチーム"}) {
+            ModalAnswerer yes(ModalAnswerer::Click(QStringLiteral("はい")));
+            title->Restore(1)->click();
+            QVERIFY(yes.Acted());
+            QVERIFY(title->Prev(1)->text().startsWith(QString::fromUtf8(team)));
+            QCOMPARE(title->focusWidget(), title->Restore(1));
+        }
+    }
+
+    // A slot another copy has open: shown with who holds it, and neither opened, erased,
+    // restored nor recovered.
+    void aSlotInUseIsShownAndLeftAlone() {
+        QTemporaryDir dir;
+        SaveAGame(dir.path(), 0, "前のチーム");
+        SaveAGame(dir.path(), 0, "使用中");
+        SaveStore store(dir.path());
+        QVERIFY(store.SaveRecovery(0, store.LoadBackup(0).Value()).Ok());
+        const QByteArray before = [&] {
+            QFile f(store.SlotPath(0));
+            return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+        }();
+        SlotLock other(store.SlotPath(0));
+        QVERIFY(other.Take().Ok());
+        GameApp app(dir.path(), 1);
+        app.SetMainScreenFactory(&OpenMainScreen);
+        app.ShowTitle();
+        auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
+        QVERIFY(title->Prev(0)->text().endsWith(QStringLiteral("（ほかのテニス監督が使用中）")));
+        QVERIFY(title->FileNotes()->text().contains(
+            QStringLiteral("データ1はほかのテニス監督が使っています：")));
+        for (QPushButton *button : {title->SaveData(0), title->EraseDatas(0), title->Restore(0)}) {
+            QString text;
+            ModalAnswerer told([&text](QWidget *modal) {
+                text = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();
+                ClickButton(modal, QStringLiteral("閉じる"));
+            });
+            button->click();
+            QVERIFY(told.Acted());
+            QVERIFY2(text.startsWith(QStringLiteral("データ1はほかのテニス監督が使っています。")),
+                     qPrintable(text));
+        }
+        QVERIFY(!app.MainScreen());
+        QFile f(store.SlotPath(0));
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        QCOMPARE(f.readAll(), before);
+        QVERIFY(QFile::exists(store.SidePath(0, ".resume")));
+        // Once the other copy has closed, the slot opens here, and is this copy's.
+        other.Release();
+        QString asked;
+        ModalAnswerer no([&asked](QWidget *modal) {
+            asked = modal->findChild<QLabel *>(QStringLiteral("Comment"))->text();
+            AnswerNextModal(ModalAnswerer::Click(QStringLiteral("いいえ")));  // このデータで…
+            ClickButton(modal, QStringLiteral("いいえ"));
+        });
+        title->SaveData(0)->click();
+        QVERIFY(no.Acted());  // the recovery offer, now that no copy holds the slot
+        QVERIFY2(asked.startsWith(QStringLiteral("前回は正しく終了しませんでした。")),
+                 qPrintable(asked));
     }
 
     void unusableFilesAndTheSavesFolderAreNamed() {
@@ -216,6 +290,7 @@ private slots:
         QVERIFY(mkfifo(QFile::encodeName(dir.path() + QStringLiteral("/Save3.Kumo")).constData(),
                        0600) == 0);
         QVERIFY(QFile::link(QStringLiteral("/dev/zero"), dir.path() + "/Save0.Kumo.resume"));
+        QVERIFY(QDir().mkpath(dir.path() + "/Save1.Kumo.history"));
         GameApp app(DataLocation{dir.path(), QString(), "保存先が変わりました"}, 1);
         ModalAnswerer told([](QWidget *modal) {
             QCOMPARE(modal->findChild<QLabel *>()->text(), QStringLiteral("保存先が変わりました"));
@@ -226,10 +301,12 @@ private slots:
         auto *title = qobject_cast<BeginForm *>(app.TitleScreen());
         const QString notes = title->FileNotes()->text();
         QVERIFY(title->FileNotes()->isVisible());
-        QVERIFY2(notes.contains(QStringLiteral("Save3.Kumo は使えません：名前付きパイプです")) &&
-                     notes.contains(QStringLiteral("Save0.Kumo.resume は使えないため無視します")) &&
-                     notes.contains(QStringLiteral("セーブの保存先：") + dir.path()),
-                 qPrintable(notes));
+        QVERIFY2(
+            notes.contains(QStringLiteral("Save3.Kumo は使えません：名前付きパイプです")) &&
+                notes.contains(QStringLiteral("Save0.Kumo.resume は使えないため無視します")) &&
+                notes.contains(QStringLiteral("Save1.Kumo.history は使えません：フォルダです")) &&
+                notes.contains(QStringLiteral("セーブの保存先：") + dir.path()),
+            qPrintable(notes));
         QCOMPARE(title->Prev(3)->text(), QStringLiteral("\nデータが壊れています"));
         QCOMPARE(title->Prev(0)->text(), QStringLiteral("\n新しく始める"));
         // Told once: showing the title again says nothing more.

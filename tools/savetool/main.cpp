@@ -1,5 +1,6 @@
 // tk-savetool: a save file or the settings file to JSON and back.
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 #include <cstdio>
@@ -10,6 +11,7 @@
 #include "core/state/record_codec.h"
 #include "storage/atomic_file.h"
 #include "storage/file_checks.h"
+#include "storage/stale_files.h"
 #include "tools/savetool/history_json.h"
 #include "tools/savetool/save_json.h"
 
@@ -103,6 +105,8 @@ int Import(const QString &jsonPath, const QString &path, bool settings) {
     tk::FileSteps steps;
     const tk::Status written = tk::ReplaceFile(target.Value(), out, steps);
     if (!written) return Fail(written.Reason());
+    // A temporary file a killed earlier import left beside the file goes now.
+    tk::RemoveStaleTemporaries(QFileInfo(target.Value()).absolutePath());
     PrintNotes(converted.Value().Notes);
     return 0;
 }

@@ -13,6 +13,7 @@
 #include "core/state/record_members.h"
 #include "core/state/shift_jis.h"
 #include "core/state/validation.h"
+#include "tools/savetool/json_checks.h"
 #include "tools/savetool/save_json.h"
 
 namespace tk {
@@ -69,6 +70,13 @@ private:
                 error_ = where + " must be a string";
                 return;
             }
+            // Half of a surrogate pair is no character: it would be saved as "?".
+            if (HasLoneSurrogate(value.toString())) {
+                error_ = where +
+                         " holds a lone UTF-16 surrogate (\\ud800..\\udfff), which is not "
+                         "a character";
+                return;
+            }
             member = value.toString().toStdString();
         } else if constexpr (std::is_same_v<T, CalendarCell>) {
             const QJsonArray pair = value.toArray();
@@ -117,6 +125,8 @@ Result<QJsonObject> ParseRecord(std::string_view json, const char *record) {
                        "): " + parseError.errorString().toStdString()};
     }
     if (!document.isObject()) return Failure{"the JSON must be one object"};
+    // A member given twice would be read as its last value without a word.
+    if (auto twice = FindDuplicateKey(json)) return Failure{*twice + " is given twice"};
     const QJsonObject object = document.object();
     if (object.value("Record").toString() != QLatin1String(record)) {
         return Failure{std::string("the JSON does not hold a ") + record +

@@ -29,12 +29,14 @@
 #include <vector>
 
 #include <QByteArray>
+#include <QFileInfo>
 #include <QString>
 
 #include "core/state/record_codec.h"
 #include "core/state/validation.h"
 #include "storage/atomic_file.h"
 #include "storage/save_store.h"
+#include "storage/stale_files.h"
 #include "tools/sim/balance_report.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"
@@ -259,6 +261,10 @@ int main(int argc, char **argv) {
         std::cerr << "tk-sim: could not save to " << where << ": " << saved.Reason() << "\n";
         return 1;
     }
+    // A temporary file a killed earlier run left beside the file it wrote goes now.
+    if (!where.empty())
+        tk::RemoveStaleTemporaries(store ? store->Folder()
+                                         : QFileInfo(QString::fromStdString(where)).absolutePath());
 
     if (!o.quiet) {
         const tk::sim::SimUi &ui = sim.Ui();

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QDir>
+#include <QFileInfo>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -10,7 +11,11 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
+#include "history/history_store.h"
+#include "storage/file_checks.h"
 #include "storage/save_store.h"
+#include "storage/slot_lock.h"
+#include "storage/stale_files.h"
 #include "ui/base/messages.h"
 #include "ui/screens/SetWIn.h"
 #include "ui/screens/title_actions.h"
@@ -23,6 +28,15 @@ namespace {
 
 QString Shown(const std::string &text) {
     return QString::fromStdString(text).replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+QString FileName(const QString &path) {
+    return path.mid(path.lastIndexOf(QLatin1Char('/')) + 1);
+}
+
+// A backup the player may put back: any usable one, over a slot file that may be replaced.
+bool OffersBackup(const SlotInfo &info) {
+    return info.PlainFile && info.Backup.Usable;
 }
 
 QLabel *Heading(const QString &text) {
@@ -120,18 +134,43 @@ void BeginForm::Refresh() {
         settingsLoaded_ = true;
     }
     app_.GameSettings().Version = kSettingsVersion;
+    // What a killed write left in the Data folder (a tool's, or this game's) goes.
+    RemoveStaleTemporaries(app_.Store().Folder());
     QStringList notes;
     for (int n = 0; n < 4; ++n) {
         const SlotInfo info = app_.Store().InspectSlot(n);
+        const auto user = SlotLock::UserOf(app_.Store().SlotPath(n));
         QString summary = Shown(info.Summary);
         // The week a crash left waiting, so the player can tell it from the slot's own.
         if (info.RecoveryOffered)
             summary += QStringLiteral("\n続き：%1 %2")
                            .arg(Shown(info.Recovery.Date), Shown(info.Recovery.Funds));
+        if (user) summary += QStringLiteral("\n（ほかのテニス監督が使用中）");
         prev_[static_cast<std::size_t>(n)]->setText(summary);
         prev_[static_cast<std::size_t>(n)]->setToolTip(QString::fromStdString(info.Reason));
-        restore_[static_cast<std::size_t>(n)]->setVisible(info.CanRestore());
+        QPushButton *restore = restore_[static_cast<std::size_t>(n)];
+        restore->setVisible(OffersBackup(info));
+        const QString backup = QStringLiteral("バックアップ（前回の保存）：%1　%2")
+                                   .arg(QString::fromStdString(info.Backup.Date),
+                                        QString::fromStdString(info.Backup.Funds));
+        restore->setToolTip(OffersBackup(info) ? backup : QString());
+        restore->setAccessibleDescription(restore->toolTip());
+        if (user) {
+            notes << QStringLiteral("データ%1はほかのテニス監督が使っています：%2")
+                         .arg(n + 1)
+                         .arg(QString::fromStdString(user->Text()));
+        }
         for (const std::string &note : info.Notes) notes << QString::fromStdString(note);
+        // The history is named like the slot's other files when it cannot be used; it is
+        // never opened through a link, not even one inside the folder.
+        const QString history = HistoryPath(app_.Store(), n);
+        for (const QString &file : {history, history + QStringLiteral("-journal")}) {
+            const FileCheck check = CheckFile(file, app_.Store().Folder());
+            QString why = QString::fromStdString(check.Reason);
+            if (check.State != FileState::Unusable)
+                why = QFileInfo(file).isSymLink() ? QStringLiteral("リンクです") : QString();
+            if (!why.isEmpty()) notes << FileName(file) + QStringLiteral(" は使えません：") + why;
+        }
     }
     if (const std::string note = app_.Store().SettingsNote(); !note.empty())
         notes << QString::fromStdString(note);
@@ -142,7 +181,22 @@ void BeginForm::Refresh() {
     notes_->setVisible(!notes.isEmpty());
 }
 
+bool BeginForm::RefuseInUse(int slot) {
+    const auto user = SlotLock::UserOf(app_.Store().SlotPath(slot));
+    if (!user) return false;
+    app_.Messages().ShowNotice(MessageKind::Warning,
+                               QStringLiteral("データ%1はほかのテニス監督が使っています。\r%2\r"
+                                              "そちらを終了してから選んでください。")
+                                   .arg(slot + 1)
+                                   .arg(QString::fromStdString(user->Text())),
+                               QString(), 12, this);
+    Refresh();
+    return true;
+}
+
 void BeginForm::OpenSlot(int slot) {
+    // A slot another copy has open is neither opened, recovered, erased nor restored here.
+    if (RefuseInUse(slot)) return;
     app_.GameSettings().CurrentSlot = static_cast<std::uint8_t>(slot);
     const SlotInfo info = app_.Store().InspectSlot(slot);
     if (info.RecoveryOffered) {
@@ -184,10 +238,15 @@ void BeginForm::OpenSlot(int slot) {
 }
 
 void BeginForm::EraseSlot(int slot) {
+    if (RefuseInUse(slot)) return;
     if (!app_.Messages().AskQuestion(QStringLiteral("本当にデータを消しますか？"), QString(), 12,
                                      this))
         return;
-    const Status erased = app_.Store().EraseSlot(slot);
+    // Held while erasing, so that no copy opens the slot half erased.
+    SlotLock lock(app_.Store().SlotPath(slot));
+    Status erased = lock.Take();
+    if (erased) erased = app_.Store().EraseSlot(slot);
+    lock.Release();
     if (!erased) {
         app_.Messages().ShowNotice(MessageKind::Warning,
                                    QStringLiteral("データ%1を消せませんでした。\r%2")
@@ -199,24 +258,34 @@ void BeginForm::EraseSlot(int slot) {
 }
 
 void BeginForm::RestoreSlot(int slot) {
+    if (RefuseInUse(slot)) return;
     const SlotInfo info = app_.Store().InspectSlot(slot);
-    if (!info.CanRestore()) {
+    if (!OffersBackup(info)) {
         Refresh();
         return;
     }
-    const QString question = QStringLiteral("データ%1をバックアップから復元しますか？\r%2")
-                                 .arg(slot + 1)
-                                 .arg(QString::fromStdString(info.Backup.Summary));
-    if (!app_.Messages().AskQuestion(question, QString(), 12, this)) return;
-    const Status restored = app_.Store().RestoreBackup(slot);
-    if (!restored) {
-        app_.Messages().ShowNotice(MessageKind::Warning,
-                                   QStringLiteral("データ%1を復元できませんでした。\r%2")
-                                       .arg(slot + 1)
-                                       .arg(QString::fromStdString(restored.Reason())),
-                                   QString(), 12, this);
+    QString question = QStringLiteral("データ%1をバックアップから復元しますか？\r%2")
+                           .arg(slot + 1)
+                           .arg(QString::fromStdString(info.Backup.Summary));
+    if (info.State == SlotState::Occupied)
+        question += QStringLiteral("\r今のデータはバックアップとして残ります。");
+    if (app_.Messages().AskQuestion(question, QString(), 12, this)) {
+        SlotLock lock(app_.Store().SlotPath(slot));
+        Status restored = lock.Take();
+        if (restored) restored = app_.Store().RestoreBackup(slot);
+        if (!restored) {
+            app_.Messages().ShowNotice(MessageKind::Warning,
+                                       QStringLiteral("データ%1を復元できませんでした。\r%2")
+                                           .arg(slot + 1)
+                                           .arg(QString::fromStdString(restored.Reason())),
+                                       QString(), 12, this);
+        }
     }
     Refresh();
+    // The player stays on the slot: its restore button (for undoing), or its open button.
+    QPushButton *stay = restore_[static_cast<std::size_t>(slot)];
+    if (stay->isHidden()) stay = saveData_[static_cast<std::size_t>(slot)];
+    stay->setFocus(Qt::OtherFocusReason);
 }
 
 void BeginForm::OpenSettings() {

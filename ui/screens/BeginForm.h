@@ -24,7 +24,8 @@ public:
     QPushButton *SaveData(int slot) const { return saveData_[static_cast<std::size_t>(slot)]; }
     QPushButton *EraseDatas(int slot) const { return erase_[static_cast<std::size_t>(slot)]; }
     QLabel *Prev(int slot) const { return prev_[static_cast<std::size_t>(slot)]; }
-    // "バックアップから復元": shown for a damaged slot with a usable backup.
+    // "バックアップから復元": shown for every slot with a usable backup (its date and funds
+    // in the tooltip); restoring keeps the slot's save as the new backup.
     QPushButton *Restore(int slot) const { return restore_[static_cast<std::size_t>(slot)]; }
     // Files that cannot be used, with the reason, and where the saves go when not beside the
     // program; hidden when there is nothing to say.
@@ -36,6 +37,8 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    // Tells the player when another copy of the game has the slot open.
+    bool RefuseInUse(int slot);
     void OpenSlot(int slot);
     void EraseSlot(int slot);
     void RestoreSlot(int slot);

@@ -6,6 +6,8 @@
 
 #include "core/rules/new_game.h"
 #include "history/history_store.h"
+#include "storage/slot_carry.h"
+#include "storage/slot_lock.h"
 #include "ui/screens/BeginForm.h"
 #include "ui/screens/NewGameWin.h"
 #include "ui/shell/after_first_paint.h"
@@ -40,6 +42,8 @@ QWidget *GameApp::TitleScreen() const {
 }
 
 void GameApp::ShowTitle() {
+    // No game is open on the title screen: its slot is free for another copy.
+    slotLock_.reset();
     if (!title_) title_ = new BeginForm(*this);
     title_->Refresh();
     title_->show();
@@ -63,8 +67,27 @@ void GameApp::ShowNewGame() {
     newGame_->activateWindow();
 }
 
+bool GameApp::HoldsSlot() const {
+    return slotLock_ && slotLock_->Held();
+}
+
+bool GameApp::TakeSlot() {
+    auto lock = std::make_unique<SlotLock>(store_.SlotPath(settings_.CurrentSlot));
+    if (const Status taken = lock->Take(); !taken) {
+        messages_.ShowNotice(MessageKind::Warning,
+                             QStringLiteral("データ%1は開けません。\r%2")
+                                 .arg(settings_.CurrentSlot + 1)
+                                 .arg(QString::fromStdString(taken.Reason())),
+                             QString(), 12, title_);
+        return false;
+    }
+    slotLock_ = std::move(lock);
+    return true;
+}
+
 bool GameApp::ContinueGame(bool fromRecovery) {
     const int slot = settings_.CurrentSlot;
+    if (!TakeSlot()) return false;
     Result<GameState> loaded = fromRecovery ? store_.LoadRecovery(slot) : store_.LoadGame(slot);
     if (!loaded) {
         messages_.ShowNotice(MessageKind::Warning,
@@ -72,10 +95,20 @@ bool GameApp::ContinueGame(bool fromRecovery) {
                                  .arg(settings_.CurrentSlot + 1)
                                  .arg(QString::fromStdString(loaded.Reason())),
                              QString(), 12, title_);
+        slotLock_.reset();
         return false;
     }
     state_ = std::move(loaded.Value());
+    // A slot read beside a read-only program keeps its records in the per-user folder.
+    const Status carried = CarrySideFiles(store_, slot);
     OpenMainScreen();
+    if (!carried) {
+        messages_.ShowNotice(MessageKind::Warning,
+                             QStringLiteral("データ%1の記録を保存先に移せませんでした。\r%2")
+                                 .arg(slot + 1)
+                                 .arg(QString::fromStdString(carried.Reason())),
+                             QString(), 12, main_);
+    }
     OpenHistoryWhenPainted();
     return true;
 }
@@ -95,6 +128,10 @@ void GameApp::OpenHistoryWhenPainted() {
 void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) {
     ++historyTicket_;
     historyWaiting_ = false;
+    if (!TakeSlot()) {
+        ShowTitle();
+        return;
+    }
     StartNewGame(game_, teamName.toStdString(), managerName.toStdString());
     OpenMainScreen();
     history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);

@@ -23,6 +23,7 @@ namespace tk {
 
 class BeginForm;
 class NewGameWin;
+class SlotLock;
 
 class GameApp : public QObject, public TitleActions {
     Q_OBJECT
@@ -72,6 +73,8 @@ public:
     void SetMainScreenFactory(MainScreenFactory factory) { mainFactory_ = std::move(factory); }
     QWidget *MainScreen() const { return main_; }
     QWidget *TitleScreen() const;
+    // Whether this copy holds the current slot (from opening its game to the title).
+    bool HoldsSlot() const;
 
 signals:
     void quitRequested();
@@ -79,6 +82,8 @@ signals:
 private:
     void OpenMainScreen();
     void OpenHistoryWhenPainted();
+    // Takes the current slot for this copy; tells the player when another copy has it.
+    bool TakeSlot();
 
     GameState state_;
     Settings settings_;
@@ -96,6 +101,7 @@ private:
     bool historyWaiting_ = false;
     int historyTicket_ = 0;   // a history opening that waits counts only for its own game
     HistorySession history_;  // after game_: closed before the game goes
+    std::unique_ptr<SlotLock> slotLock_;  // the open game's slot; released at the title
 };
 
 }  // namespace tk

@@ -2,6 +2,7 @@
 #include "ui/base/messages.h"
 
 #include <QPointer>
+#include <QPushButton>
 
 #include "ui/base/MeSForm.h"
 #include "ui/base/MesQWin.h"
@@ -28,13 +29,27 @@ void ShowNotice(const QString &message, const QString &title, int fontSize, QWid
     delete dialog.data();
 }
 
-bool AskQuestion(const QString &message, const QString &title, int fontSize, QWidget *parent) {
-    QPointer<MesQWin> dialog = MakeDialog<MesQWin>(message, title, fontSize, parent);
+namespace {
+bool Ask(QPointer<MesQWin> dialog) {
     dialog->exec();
     if (!dialog) return false;
     const bool yes = dialog->Answered() && dialog->Answer();
     delete dialog.data();
     return yes;
+}
+}  // namespace
+
+bool AskQuestion(const QString &message, const QString &title, int fontSize, QWidget *parent) {
+    return Ask(MakeDialog<MesQWin>(message, title, fontSize, parent));
+}
+
+bool AskQuestionYesFirst(const QString &message, const QString &title, int fontSize,
+                         QWidget *parent) {
+    QPointer<MesQWin> dialog = MakeDialog<MesQWin>(message, title, fontSize, parent);
+    dialog->Command1()->setDefault(false);
+    dialog->Command2()->setDefault(true);
+    dialog->Command2()->setFocus();
+    return Ask(dialog);
 }
 
 }  // namespace tk

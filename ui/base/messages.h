@@ -19,4 +19,9 @@ void ShowNotice(const QString &message, const QString &title, int fontSize,
 bool AskQuestion(const QString &message, const QString &title, int fontSize,
                  QWidget *parent = nullptr);
 
+// The same question with "はい" as the default, for answers that destroy nothing (going on
+// with a saved game): Enter says yes.
+bool AskQuestionYesFirst(const QString &message, const QString &title, int fontSize,
+                         QWidget *parent = nullptr);
+
 }  // namespace tk

@@ -147,7 +147,7 @@ void BeginForm::OpenSlot(int slot) {
                                      "最後に終わった週から続けますか？")
                                      .arg(QString::fromStdString(info.Recovery.Date),
                                           QString::fromStdString(info.Recovery.Funds));
-        if (AskQuestion(question, QString(), 12, this)) {
+        if (AskQuestionYesFirst(question, QString(), 12, this)) {
             if (app_.ContinueGame(true))
                 hide();
             else
@@ -165,7 +165,8 @@ void BeginForm::OpenSlot(int slot) {
         return;
     }
     if (info.State == SlotState::Occupied) {
-        if (!AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12, this)) return;
+        if (!AskQuestionYesFirst(QStringLiteral("このデータでいいですか？"), QString(), 12, this))
+            return;
         if (app_.ContinueGame(false))
             hide();
         else

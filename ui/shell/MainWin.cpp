@@ -17,7 +17,6 @@
 #include "ui/base/messages.h"
 #include "ui/base/timing.h"
 #include "ui/base/units.h"
-#include "ui/shell/Versions.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/history_menu.h"
@@ -156,25 +155,6 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
 }
 
 MainWin::~MainWin() = default;
-
-void MainWin::BuildMenu() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
-    QAction *save = file->addAction(QStringLiteral("保存して終了"));
-    save->setObjectName(QStringLiteral("FSave"));
-    connect(save, &QAction::triggered, this, &QWidget::close);
-    QAction *erase = file->addAction(QStringLiteral("このチームを消す"));
-    erase->setObjectName(QStringLiteral("FErase"));
-    connect(erase, &QAction::triggered, this, &MainWin::EraseTeam);
-    file->addSeparator();
-    AddHelpEntry(file);
-    QAction *about = file->addAction(QStringLiteral("ゲームについて"));
-    about->setObjectName(QStringLiteral("GAbout"));
-    connect(about, &QAction::triggered, this, [this] {
-        Versions box(this);
-        box.exec();
-    });
-    AddHistoryMenu(*this, app_);
-}
 
 QWidget *MainWin::BuildStatusColumn() {
     dateBox_ = Box(12, true);

@@ -1,6 +1,7 @@
 // Moving between the title, new-game and main screens, and saving with the player told.
 #include "ui/shell/game_app.h"
 
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -55,6 +56,13 @@ void GameApp::ShowTitle() {
 void GameApp::ShowNewGame() {
     if (!newGame_) newGame_ = new NewGameWin(*this);
     newGame_->Reset();
+    // It takes the title screen's place, centred where the player was looking.
+    if (title_ && title_->isVisible()) {
+        newGame_->adjustSize();
+        QRect box(QPoint(0, 0), newGame_->size());
+        box.moveCenter(title_->geometry().center());
+        newGame_->move(box.topLeft());
+    }
     newGame_->show();
     newGame_->raise();
     newGame_->activateWindow();
@@ -109,6 +117,17 @@ bool GameApp::WriteRecovery() {
 bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
     // The history is written and closed first: saving an emptied team may remove it.
     history_.Close();
+    if (SaveToSlot(dialogParent)) return true;
+    // The game stays open, and so does its history.
+    history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
+    return false;
+}
+
+bool GameApp::SaveAndPlayOn(QWidget *dialogParent) {
+    return SaveToSlot(dialogParent);
+}
+
+bool GameApp::SaveToSlot(QWidget *dialogParent) {
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) {
         // The slot now holds the game; a recovery file that stays (no plain file) is older
@@ -116,8 +135,6 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
         (void)store_.RemoveRecovery(settings_.CurrentSlot);
         return true;
     }
-    // The game stays open, and so does its history.
-    history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
     ShowNotice(QStringLiteral("データ%1に保存できませんでした。\r%2")
                    .arg(settings_.CurrentSlot + 1)
                    .arg(QString::fromStdString(saved.Reason())),

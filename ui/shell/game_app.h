@@ -57,6 +57,8 @@ public:
     // Closing the game normally: writes it to its slot and removes the recovery file. On
     // failure tells the player why, keeps the recovery file, and returns false.
     bool SaveCurrentGame(QWidget *dialogParent);
+    // 保存 (Ctrl+S): the same save while the game goes on; its history stays open.
+    bool SaveAndPlayOn(QWidget *dialogParent);
     // Writes the settings and ends the program (quitRequested). When the settings cannot be
     // written the player is told why and asked whether to quit anyway.
     void Quit() override;
@@ -72,6 +74,7 @@ signals:
     void quitRequested();
 
 private:
+    bool SaveToSlot(QWidget *dialogParent);
     void OpenMainScreen();
 
     GameState state_;

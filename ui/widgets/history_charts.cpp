@@ -2,7 +2,9 @@
 #include "ui/widgets/history_charts.h"
 
 #include <algorithm>
+#include <cmath>
 
+#include <QCategoryAxis>
 #include <QChart>
 #include <QLineSeries>
 #include <QPen>
@@ -33,11 +35,66 @@ QLineSeries *Line(QChart *chart, const QString &name, const QColor &colour) {
     QPen pen(colour);
     pen.setWidth(2);
     series->setPen(pen);
+    // A season or a month on its own is a point, drawn even with no line through it.
+    series->setPointsVisible(true);
     chart->addSeries(series);
     return series;
 }
 
-void Attach(QChart *chart, QValueAxis *x, QValueAxis *y) {
+// The money axis counts in 億 once the figures reach it, as the game writes money.
+struct MoneyScale {
+    double divisor;
+    QString title;
+    const char *format;
+};
+
+MoneyScale MoneyScaleFor(double low, double high) {
+    const double largest = std::max(std::abs(low), std::abs(high));
+    if (largest >= 100000.0) return {10000.0, QStringLiteral("億円"), "%.0f"};
+    if (largest >= 10000.0) return {10000.0, QStringLiteral("億円"), "%.1f"};
+    return {1.0, QStringLiteral("万円"), "%.0f"};
+}
+
+// Each season once, on a whole number: one tick a season, or every few seasons when many.
+void SeasonTicks(QValueAxis *x, int first, int last) {
+    const int span = last - first;
+    const int step = span <= 10 ? 1 : (span + 9) / 10;
+    x->setRange(first - 0.5, last + 0.5);
+    x->setTickType(QValueAxis::TicksDynamic);
+    x->setTickAnchor(first);
+    x->setTickInterval(step);
+    x->setMinorTickCount(0);
+}
+
+// The months along a player's chart, labelled "N年目M月" where a season turns and "M月"
+// between, every one, three, six or twelve months so that about eight labels show.
+QCategoryAxis *MonthAxis(QChart *chart, int firstMonth, int lastMonth) {
+    auto *axis = new QCategoryAxis;
+    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+    const int span = std::max(1, lastMonth - firstMonth);
+    int step = 1;
+    for (int s : {1, 3, 6, 12, 24, 60, 120})
+        if (span / s <= 8) {
+            step = s;
+            break;
+        }
+    axis->setRange(firstMonth / 12.0 - 1.0 / 24, lastMonth / 12.0 + 1.0 / 24);
+    const int start = (firstMonth + step - 1) / step * step;
+    for (int m = start; m <= lastMonth; m += step) {
+        const int year = m / 12;
+        const int month = m % 12 + 1;
+        const QString label = step >= 12 ? QStringLiteral("%1年目").arg(year)
+                              : (month == 1 || m == start)
+                                  ? QStringLiteral("%1年目%2月").arg(year).arg(month)
+                                  : QStringLiteral("%1月").arg(month);
+        axis->append(label, m / 12.0);
+    }
+    axis->setTitleText(QStringLiteral("年目・月"));
+    chart->addAxis(axis, Qt::AlignBottom);
+    return axis;
+}
+
+void Attach(QChart *chart, QAbstractAxis *x, QAbstractAxis *y) {
     for (QAbstractSeries *s : chart->series()) {
         s->attachAxis(x);
         s->attachAxis(y);
@@ -59,6 +116,10 @@ double YearPosition(int week) {
     return YearOf(week) + (MonthOf(week) - 1) / 12.0;
 }
 
+int MonthIndex(int week) {
+    return YearOf(week) * 12 + MonthOf(week) - 1;
+}
+
 QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
                             QWidget *parent) {
     std::vector<const SeasonRecord *> order;
@@ -73,13 +134,18 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
     const char *format = "%.0f";
     if (kind == SeasonChart::Funds) {
         title = QStringLiteral("年度末の資金");
-        axisTitle = QStringLiteral("万円");
-        QLineSeries *funds = Line(chart, QStringLiteral("資金"), QColor(0, 128, 0));
         for (const SeasonRecord *s : order) {
-            funds->append(s->season, static_cast<double>(s->funds));
             low = std::min(low, static_cast<double>(s->funds));
             high = std::max(high, static_cast<double>(s->funds));
         }
+        const MoneyScale scale = MoneyScaleFor(low, high);
+        axisTitle = scale.title;
+        format = scale.format;
+        low /= scale.divisor;
+        high /= scale.divisor;
+        QLineSeries *funds = Line(chart, QStringLiteral("資金"), QColor(0, 128, 0));
+        for (const SeasonRecord *s : order)
+            funds->append(s->season, static_cast<double>(s->funds) / scale.divisor);
         chart->legend()->hide();
     } else if (kind == SeasonChart::Level) {
         title = QStringLiteral("チームレベル");
@@ -101,11 +167,11 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
         }
     }
     chart->setTitle(title);
-    const double first = order.empty() ? 1 : order.front()->season;
-    const double last = order.empty() ? 1 : order.back()->season;
-    QValueAxis *x = Axis(chart, Qt::AlignBottom, first, std::max(last, first + 1),
-                         QStringLiteral("シーズン（年目）"), "%d");
-    x->setTickCount(std::min(11, static_cast<int>(last - first) + 2));
+    const int first = order.empty() ? 1 : order.front()->season;
+    const int last = order.empty() ? 1 : order.back()->season;
+    QValueAxis *x =
+        Axis(chart, Qt::AlignBottom, first, last, QStringLiteral("シーズン（年目）"), "%d");
+    SeasonTicks(x, first, last);
     QValueAxis *y = Axis(chart, Qt::AlignLeft, low, high, axisTitle, format);
     if (kind == SeasonChart::Level) y->setTickCount(6);
     Attach(chart, x, y);
@@ -145,11 +211,11 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
             at.append({YearPosition(p.week), static_cast<double>(p.levels.skills[k])});
         line->replace(at);
     }
-    double first = points.empty() ? 1 : YearPosition(points.front().week);
-    double last = points.empty() ? 2 : YearPosition(points.back().week);
+    int first = points.empty() ? 12 : MonthIndex(points.front().week);
+    const int last = points.empty() ? 12 : MonthIndex(points.back().week);
     if (markWeek >= 0) {
         markWeek_ = markWeek;
-        first = std::min(first, YearPosition(markWeek));
+        first = std::min(first, MonthIndex(markWeek));
         auto *mark = Line(c, markName, QColor(96, 96, 96));
         QPen pen = mark->pen();
         pen.setStyle(Qt::DashLine);
@@ -157,8 +223,7 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
         mark->append(YearPosition(markWeek), 0);
         mark->append(YearPosition(markWeek), 250);
     }
-    QValueAxis *x = Axis(c, Qt::AlignBottom, first, std::max(last, first + 1.0 / 12),
-                         QStringLiteral("年目"), "%.1f");
+    QCategoryAxis *x = MonthAxis(c, first, std::max(last, first + 1));
     QValueAxis *y = Axis(c, Qt::AlignLeft, 0, 250, QStringLiteral("能力"), "%d");
     y->setTickCount(6);
     Attach(c, x, y);

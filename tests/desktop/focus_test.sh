@@ -124,10 +124,25 @@ gone PlayerSetWin
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: a scouting request"
 
-# A key after all that still reaches the game: Enter plays the week.
+# A key after all that still reaches the game: Enter plays the week, whose end brings the
+# camp choice; once chosen (Enter), the main screen has the keys again.
 before="$(title)"
 tk_key Return
+tk_wait_window GasyuElectWin 30
+tk_x_focus_is GasyuElectWin
+tk_key Return
 tries=100
-while [ "$(title)" = "$before" ] && [ "$tries" -gt 0 ]; do sleep 0.1; tries=$((tries - 1)); done
-[ "$(title)" != "$before" ] || tk_fail "Enter did not play the week"
-echo "ok: the keys still reach the game"
+while [ -n "$(tk_line window GasyuElectWin)" ] || [ -n "$(tk_line window MeSForm)" ] ||
+    [ -n "$(tk_line window MesQWin)" ]; do
+    [ "$tries" -gt 0 ] || tk_fail "the camp choice did not end"
+    if [ -n "$(tk_line window MesQWin)" ]; then
+        tk_click_text 'はい'
+    elif [ -n "$(tk_line window MeSForm)" ]; then
+        tk_key Return
+    fi
+    sleep 0.2
+    tries=$((tries - 1))
+done
+tk_x_focus_is MainWin PlayerPanel
+[ "$(title)" != "$before" ] || tk_fail "the week did not end"
+echo "ok: the camp choice, and the keys still reach the game"

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The game under Wayland, on a headless weston: it starts, opens the main screen of a saved
-# game with its question over it (the slot has no history yet), and quits with status 0.
+# game with its question over it (the slot's history is damaged), and quits with status 0.
 # weston's headless back end has no keyboard, so the key checks run under X only.
 . "$(dirname "$0")/lib.sh"
 sim="$2"
@@ -27,10 +27,11 @@ tk_wait_exit 30
 grep -qi 'wayland' "$TK_LOG" && grep -i 'could not\|failed' "$TK_LOG" >&2
 echo "ok: the title screen under Wayland, quit with status 0"
 
-# A saved game in slot 1 without its history: the main screen asks over itself.
+# A saved game in slot 1 with a damaged history: the main screen asks over itself.
 mkdir -p "$TK_DATA"
 "$sim" --policy idle --seed 1 --weeks 2 --data "$TK_DATA" --slot 0 --quiet >/dev/null ||
     tk_fail "tk-sim could not write a saved game"
+echo "not a database" >"$TK_DATA/Save0.Kumo.history"
 tk_start TK_START_SLOT=1
 tk_wait_window MainWin 30
 tk_wait_window MesQWin 30

@@ -52,6 +52,8 @@ QLabel *Box(int pointSize, bool bold = false) {
 const char *const kCategoryTabs[] = {"練習", "地区", "関東", "全国", "海外", "総合"};
 constexpr std::uint32_t kSelectedTab = 0x80C0FF;
 constexpr std::uint32_t kOtherTab = 0xFFC0FF;
+// Room for the window manager's title bar and border on top of the available height.
+constexpr int kFrameAllowance = 32;
 
 }  // namespace
 
@@ -133,9 +135,18 @@ MainWin::MainWin(GameApp &app, QWidget *parent) : QMainWindow(parent), app_(app)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroll);
-    // Open at the size of the whole screen's contents, as far as the desktop allows.
-    const QSize wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
-    resize(wanted.boundedTo(screen()->availableGeometry().size()));
+    // Open at the size of the whole screen's contents, as far as the desktop allows; on a
+    // small or highly scaled screen the grounds are drawn smaller so that all of it fits.
+    QSize wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+    const QSize room = screen()->availableGeometry().size() - QSize(0, kFrameAllowance);
+    if (wanted.height() > room.height()) {
+        const int height = grounds_->height();
+        grounds_->SetDrawScale(static_cast<double>(height - (wanted.height() - room.height())) /
+                               height);
+        central->adjustSize();
+        wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+    }
+    resize(wanted.boundedTo(room));
     // The colour scheme: the form and its frames in light yellow.
     setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
                       .arg(ColorFromBgr(0xC0FFFF).name()));

@@ -1,18 +1,57 @@
 // Dialogs as the desktop expects them: transient, centred, no minimize, the modal top shown.
 #include "ui/base/dialog_window.h"
 
+#include <cstdint>
+#include <cstdlib>
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
+#include <QGuiApplication>
 #include <QPointer>
 #include <QScreen>
 #include <QTimer>
 #include <QWidget>
 #include <QWindow>
 
+#ifdef TK_HAVE_XCB
+#include <xcb/xcb.h>
+#endif
+
 namespace tk {
 
 namespace {
+
+#ifdef TK_HAVE_XCB
+// Motif window-manager hints: Qt asks for every function of a dialog unless it may be
+// minimized or maximized, so the window manager still offers minimize (openbox does).
+// They are written before the dialog is mapped: move, close if it has a close box, and
+// resize only if its size may change.
+void TellNoMinimize(QWidget *dialog) {
+    auto *x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
+    if (x11 == nullptr || x11->connection() == nullptr) return;
+    xcb_connection_t *connection = x11->connection();
+    static const char kName[] = "_MOTIF_WM_HINTS";
+    xcb_intern_atom_reply_t *atom = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, sizeof kName - 1, kName), nullptr);
+    if (atom == nullptr) return;
+    enum : std::uint32_t { kFunctions = 1, kDecorations = 2 };
+    enum : std::uint32_t { kResize = 2, kMove = 4, kClose = 32 };
+    enum : std::uint32_t { kBorder = 2, kResizeHandle = 4, kTitle = 8, kMenu = 16 };
+    const bool resizable = dialog->minimumSize() != dialog->maximumSize();
+    const bool closable = (dialog->windowFlags() & Qt::WindowCloseButtonHint) != 0;
+    const std::uint32_t hints[5] = {
+        kFunctions | kDecorations, kMove | (closable ? kClose : 0u) | (resizable ? kResize : 0u),
+        kBorder | kTitle | kMenu | (resizable ? kResizeHandle : 0u), 0, 0};
+    xcb_change_property(connection, XCB_PROP_MODE_REPLACE,
+                        static_cast<xcb_window_t>(dialog->winId()), atom->atom, atom->atom, 32, 5,
+                        hints);
+    xcb_flush(connection);
+    std::free(atom);
+}
+#else
+void TellNoMinimize(QWidget *) {}
+#endif
 
 constexpr const char *kOpenerProperty = "tkDialogOpener";
 
@@ -97,6 +136,7 @@ private:
     }
 
     static void Place(QWidget *dialog) {
+        TellNoMinimize(dialog);
         // A dialog with a parent is centred by Qt itself; one without is centred here.
         if (dialog->parentWidget() == nullptr) CentreOver(dialog, DialogOpener(dialog));
     }

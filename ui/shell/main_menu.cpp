@@ -6,7 +6,6 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QShortcut>
-#include <QStyle>
 
 #include "ui/base/messages.h"
 #include "ui/shell/MainWin.h"
@@ -18,8 +17,9 @@ namespace tk {
 
 namespace {
 
-// Alt pressed and released alone opens the menu bar, as on any desktop (the style may not
-// do it itself). Any other key in between, Alt+F say, leaves it to the mnemonics.
+// Alt pressed and released alone opens the first menu, as on any desktop (Fusion only
+// marks the menu bar, if that). Any other key in between, Alt+F say, leaves it to the
+// mnemonics.
 class AltOpensMenu : public QObject {
 public:
     explicit AltOpensMenu(QMenuBar *bar) : QObject(bar), bar_(bar) {}
@@ -31,7 +31,7 @@ public:
         if (event->type() == QEvent::KeyPress) {
             const auto *key = static_cast<QKeyEvent *>(event);
             armed_ = key->key() == Qt::Key_Alt && !key->isAutoRepeat() &&
-                     key->modifiers() == Qt::AltModifier;
+                     (key->modifiers() & ~Qt::AltModifier) == Qt::NoModifier;
         } else if (event->type() == QEvent::KeyRelease) {
             const auto *key = static_cast<QKeyEvent *>(event);
             if (key->key() == Qt::Key_Alt && armed_ && !key->isAutoRepeat()) {
@@ -84,8 +84,7 @@ void MainWin::BuildMenu() {
     auto *f10 = new QShortcut(QKeySequence(Qt::Key_F10), this);
     f10->setContext(Qt::WindowShortcut);
     connect(f10, &QShortcut::activated, this, [this] { AltOpensMenu::OpenFirstMenu(menuBar()); });
-    if (!style()->styleHint(QStyle::SH_MenuBar_AltKeyNavigation, nullptr, menuBar()))
-        qApp->installEventFilter(new AltOpensMenu(menuBar()));
+    qApp->installEventFilter(new AltOpensMenu(menuBar()));
 }
 
 void MainWin::SaveAndPlayOn() {

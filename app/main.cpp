@@ -9,6 +9,7 @@
 #include "app/start_screen.h"
 #include "storage/save_store.h"
 #include "ui/base/app_look.h"
+#include "ui/base/dialog_window.h"
 #include "ui/base/focus_return.h"
 #include "ui/base/widget_report.h"
 #include "ui/shell/game_app.h"
@@ -35,6 +36,7 @@ int main(int argc, char *argv[]) {
     QApplication::setDesktopFileName(QStringLiteral(TK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
     tk::SetUpAppLook(application);
+    tk::InstallDialogWindows(application);
     tk::ReturnFocusAfterDialogs(application);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));
 

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   xvfb xauth xdotool x11-utils libx11-dev
+  openbox weston qt6-wayland imagemagick
   dpkg-dev file appstream desktop-file-utils time
 )
 

@@ -30,6 +30,13 @@
 #   tk_close_window TITLE         the close box of the visible window whose title matches
 #                                 TITLE (needs tk_setup's second argument, tk-close-window)
 #   tk_restart [env assignments]  after the game ended (or was killed), starts it again
+#   tk_wid NAME                   the X window id of visible window NAME
+#   tk_x_focus_is NAME [WIDGET]   waits until the X server's focus is on window NAME (and
+#                                 Qt's focus on WIDGET inside it); fails otherwise
+#
+# A window manager runs as on a player's desktop: tk_setup starts openbox in the test's X
+# server (TK_WM=none runs without one). Under TK_PLATFORM=wayland the game runs on the
+# headless weston that tests/desktop/weston_run.sh started; keys cannot be sent there.
 #
 # The report gives positions in Qt's logical pixels; with QT_SCALE_FACTOR set, set TK_SCALE
 # to the same factor so that the clicks land where the widgets are drawn.
@@ -75,13 +82,36 @@ tk_private_home() {
     export XDG_RUNTIME_DIR="$TK_DIR/runtime"
     mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
     unset QT_QPA_PLATFORM
+    [ "${TK_PLATFORM:-xcb}" = wayland ] && export QT_QPA_PLATFORM=wayland
     trap 'tk_cleanup' EXIT
+    tk_start_wm
+}
+
+# openbox in the test's X server, as a player's desktop has a window manager; the test
+# goes on once it manages the screen.
+tk_start_wm() {
+    [ "${TK_PLATFORM:-xcb}" = wayland ] && return 0
+    [ "${TK_WM:-openbox}" = none ] && return 0
+    command -v openbox >/dev/null || tk_fail "openbox is not installed (scripts/deps.sh)"
+    openbox --sm-disable >"$TK_DIR/openbox.log" 2>&1 &
+    TK_WM_PID=$!
+    local tries=400
+    while [ "$tries" -gt 0 ]; do
+        xprop -root _NET_SUPPORTING_WM_CHECK 2>/dev/null | grep -q 'window id' && return 0
+        sleep 0.05
+        tries=$((tries - 1))
+    done
+    tk_fail "openbox did not start: $(cat "$TK_DIR/openbox.log")"
 }
 
 tk_cleanup() {
     if [ -n "${TK_PID:-}" ]; then
         kill -9 "$TK_PID" 2>/dev/null
         wait "$TK_PID" 2>/dev/null
+    fi
+    if [ -n "${TK_WM_PID:-}" ]; then
+        kill "$TK_WM_PID" 2>/dev/null
+        wait "$TK_WM_PID" 2>/dev/null
     fi
     [ -n "${TK_KEEP:-}" ] || rm -rf "$TK_DIR"
 }
@@ -258,4 +288,23 @@ tk_new_game_notice() {
     xdotool type --delay 50 "$2"
     tk_click_text "はじめる！"
     tk_wait_window MeSForm
+}
+
+tk_wid() {
+    tk_line window "$1" | sed -n -e 's/^.* wid=\([0-9]*\) .*$/\1/p'
+}
+
+tk_x_focus_is() {
+    local window="$1" widget="${2:-}" tries=50 wid focus
+    while [ "$tries" -gt 0 ]; do
+        wid="$(tk_wid "$window")"
+        focus="$(xdotool getwindowfocus 2>/dev/null)"
+        if [ -n "$wid" ] && [ "$focus" = "$wid" ] &&
+            { [ -z "$widget" ] || [ "$(tk_focus_name)" = "$widget" ]; }; then
+            return 0
+        fi
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "the X focus is on window ${focus:-none} ($(xdotool getwindowfocus getwindowname 2>/dev/null)), not on $window ${wid:-(not shown)}; Qt's focus on '$(tk_focus_name)', not '$widget'"
 }

@@ -40,8 +40,21 @@ QColor Shade(const QColor &c, double factor) {
     return Mix(c, QColor(255, 255, 255, c.alpha()), std::min(1.0, factor - 1.0));
 }
 
+namespace {
+int g_artScale = 1;  // set once by the tool's main before any painting
+}  // namespace
+
+void SetArtScale(int scale) {
+    g_artScale = scale < 1 ? 1 : scale;
+}
+
+int ArtScale() {
+    return g_artScale;
+}
+
 QImage NewImage(int width, int height, const QColor &fill) {
-    QImage image(width, height, QImage::Format_ARGB32_Premultiplied);
+    QImage image(width * g_artScale, height * g_artScale, QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(g_artScale);
     image.fill(fill);
     return image;
 }

@@ -6,7 +6,9 @@
 //     cmake --build <build dir> --target tk-artwork
 //     QT_QPA_PLATFORM=offscreen <build dir>/tools/tk-artwork <source dir>/assets
 //
-// It also draws the desktop icons into assets/icons (only those: give "icons" as the name).
+// It also draws the desktop icons into assets/icons (only those: give "icons" as the name),
+// and every picture once more at twice the size as NAME@2x.png, loaded on screens at 150 %
+// and more.
 //
 // Every painter is deterministic (fixed seeds), so an unchanged painter gives the same picture.
 #include <cstdio>
@@ -19,6 +21,7 @@
 #include <QSaveFile>
 #include <QString>
 
+#include "tools/artwork/art_kit.h"
 #include "tools/artwork/art_pictures.h"
 #include "ui/widgets/picture_catalogue.h"
 
@@ -51,13 +54,20 @@ QImage Paint(tk::PictureId id) {
     return {};
 }
 
+QString HighResolutionName(const QString &name) {
+    QString high = name;
+    return high.insert(high.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+}
+
 bool WriteQrc(const QDir &dir) {
     QString text = QStringLiteral(
         "<!-- The game's pictures, drawn by tools/artwork (tk-artwork). -->\n"
         "<RCC>\n  <qresource prefix=\"/pictures\">\n");
     for (const tk::PictureInfo &info : tk::kPictures) {
-        text += QStringLiteral("    <file>%1</file>\n")
-                    .arg(QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size())));
+        const QString name =
+            QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
+        text += QStringLiteral("    <file>%1</file>\n").arg(name);
+        text += QStringLiteral("    <file>%1</file>\n").arg(HighResolutionName(name));
     }
     text += QStringLiteral("  </qresource>\n</RCC>\n");
     QSaveFile file(dir.filePath(QStringLiteral("assets.qrc")));
@@ -112,22 +122,30 @@ int main(int argc, char **argv) {
     }
     const QStringList only = app.arguments().mid(2);
     int failures = 0;
-    for (const tk::PictureInfo &info : tk::kPictures) {
-        const QString name =
-            QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
-        if (!only.isEmpty() && !only.contains(name)) continue;
-        const QImage image = ForSaving(Paint(info.id));
-        if (image.width() != info.width || image.height() != info.height) {
-            std::fprintf(stderr, "tk-artwork: %s is %dx%d, expected %dx%d\n", qPrintable(name),
-                         image.width(), image.height(), info.width, info.height);
-            ++failures;
-            continue;
-        }
-        if (!image.save(dir.filePath(name), "PNG", 0)) {
-            std::fprintf(stderr, "tk-artwork: cannot write %s\n", qPrintable(name));
-            ++failures;
+    for (const int scale : {1, 2}) {
+        tk::art::SetArtScale(scale);
+        for (const tk::PictureInfo &info : tk::kPictures) {
+            QString name =
+                QString::fromLatin1(info.file.data(), static_cast<int>(info.file.size()));
+            if (!only.isEmpty() && !only.contains(name)) continue;
+            if (scale == 2) name = HighResolutionName(name);
+            QImage image = ForSaving(Paint(info.id));
+            if (image.width() != info.width * scale || image.height() != info.height * scale) {
+                std::fprintf(stderr, "tk-artwork: %s is %dx%d, expected %dx%d\n", qPrintable(name),
+                             image.width(), image.height(), info.width * scale,
+                             info.height * scale);
+                ++failures;
+                continue;
+            }
+            // The file holds plain pixels; the game sets the ratio when it loads it.
+            image.setDevicePixelRatio(1.0);
+            if (!image.save(dir.filePath(name), "PNG", 0)) {
+                std::fprintf(stderr, "tk-artwork: cannot write %s\n", qPrintable(name));
+                ++failures;
+            }
         }
     }
+    tk::art::SetArtScale(1);
     if (only.isEmpty() || only.contains(QStringLiteral("icons"))) failures += WriteIcons(dir);
     if (only.isEmpty() && !WriteQrc(dir)) {
         std::fprintf(stderr, "tk-artwork: cannot write assets.qrc\n");

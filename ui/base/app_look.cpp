@@ -1,6 +1,8 @@
 // The game's font, locale, Qt translations and style, set once at start.
 #include "ui/base/app_look.h"
 
+#include "ui/base/focus_mark.h"
+
 #include <cstdio>
 
 #include <QApplication>
@@ -52,9 +54,9 @@ AppLook SetUpAppLook(QApplication &application) {
     AppLook look;
     // The screens are drawn in their own light colours: a dark desktop theme must not
     // turn their texts white, nor another style change their sizes.
-    if (QStyle *fusion = QStyleFactory::create(QStringLiteral("Fusion"))) {
-        QApplication::setStyle(fusion);
-        QApplication::setPalette(fusion->standardPalette());
+    if (QStyle *style = MakeGameStyle()) {
+        QApplication::setStyle(style);
+        QApplication::setPalette(style->standardPalette());
     }
 
     look.font =

@@ -3,6 +3,7 @@
 #include "ui/base/messages.h"
 
 #include <QPointer>
+#include <QPushButton>
 
 #include "core/state/game_state.h"
 #include "ui/base/MeSForm.h"
@@ -52,8 +53,18 @@ void MessageRoute::ShowNotice(MessageKind kind, const std::string &message,
 
 bool MessageRoute::AskQuestion(const std::string &message, const std::string &title, int fontSize,
                                QWidget *parent) const {
+    return Ask(message, title, fontSize, parent, false);
+}
+
+bool MessageRoute::Ask(const std::string &message, const std::string &title, int fontSize,
+                       QWidget *parent, bool yesFirst) const {
     const int week = state_ != nullptr ? state_->WeekCount : 0;
     QPointer<MesQWin> dialog = MakeDialog<MesQWin>(message, title, fontSize, parent);
+    if (yesFirst) {
+        dialog->Command1()->setDefault(false);
+        dialog->Command2()->setDefault(true);
+        dialog->Command2()->setFocus();
+    }
     dialog->exec();
     const bool yes = dialog && dialog->Answered() && dialog->Answer();
     delete dialog.data();

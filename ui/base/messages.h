@@ -51,8 +51,16 @@ public:
                      QWidget *parent) const {
         return AskQuestion(message.toStdString(), title.toStdString(), fontSize, parent);
     }
+    // The same question with "はい" as the default, for answers that destroy nothing (going on
+    // with a saved game): Enter says yes.
+    bool AskQuestionYesFirst(const QString &message, const QString &title, int fontSize,
+                             QWidget *parent) const {
+        return Ask(message.toStdString(), title.toStdString(), fontSize, parent, true);
+    }
 
 private:
+    bool Ask(const std::string &message, const std::string &title, int fontSize, QWidget *parent,
+             bool yesFirst) const;
     void Record(MessageKind kind, const std::string &text, const std::string &title, int week,
                 bool answer) const;
 

@@ -9,6 +9,7 @@
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
+#include <QWindow>
 
 namespace tk {
 
@@ -37,6 +38,16 @@ QString TextOf(const QWidget *widget) {
     if (const auto *button = qobject_cast<const QAbstractButton *>(widget)) return button->text();
     if (const auto *label = qobject_cast<const QLabel *>(widget)) return label->text();
     return QString();
+}
+
+// The window a window stands over (its transient parent), or "-".
+QString OverName(const QWidget *window) {
+    const QWindow *handle = window->windowHandle();
+    const QWindow *over = handle != nullptr ? handle->transientParent() : nullptr;
+    if (over == nullptr) return QStringLiteral("-");
+    for (QWidget *w : QApplication::topLevelWidgets())
+        if (w->windowHandle() == over) return NameOf(w);
+    return QStringLiteral("-");
 }
 
 class WidgetReport : public QObject {
@@ -72,6 +83,7 @@ private:
             if (!window->isVisible()) continue;
             out << "window " << NameOf(window) << ' ' << window->metaObject()->className() << ' '
                 << Geometry(window) << " active=" << (window->isActiveWindow() ? 1 : 0)
+                << " wid=" << window->internalWinId() << " over=" << OverName(window)
                 << " title=" << OneLine(window->windowTitle()) << '\n';
             for (QWidget *child : window->findChildren<QWidget *>()) {
                 const bool button = qobject_cast<QAbstractButton *>(child) != nullptr;

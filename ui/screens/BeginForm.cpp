@@ -206,7 +206,7 @@ void BeginForm::OpenSlot(int slot) {
                                      "最後に終わった週から続けますか？")
                                      .arg(QString::fromStdString(info.Recovery.Date),
                                           QString::fromStdString(info.Recovery.Funds));
-        if (app_.Messages().AskQuestion(question, QString(), 12, this)) {
+        if (app_.Messages().AskQuestionYesFirst(question, QString(), 12, this)) {
             if (app_.ContinueGame(true))
                 hide();
             else
@@ -224,8 +224,8 @@ void BeginForm::OpenSlot(int slot) {
         return;
     }
     if (info.State == SlotState::Occupied) {
-        if (!app_.Messages().AskQuestion(QStringLiteral("このデータでいいですか？"), QString(), 12,
-                                         this))
+        if (!app_.Messages().AskQuestionYesFirst(QStringLiteral("このデータでいいですか？"),
+                                                 QString(), 12, this))
             return;
         if (app_.ContinueGame(false))
             hide();

@@ -96,7 +96,15 @@ NewGameWin::NewGameWin(TitleActions &app, QWidget *parent) : QWidget(parent), ap
     auto *hint = new QLabel(QStringLiteral("（%1文字まで）").arg(kMaxNameLength));
     hint->setAlignment(Qt::AlignRight);
 
+    // The prompt of the caption, in the screen where the player reads it.
+    auto *prompt = new QLabel(windowTitle());
+    prompt->setObjectName(QStringLiteral("Prompt"));
+    QFont promptFont = prompt->font();
+    promptFont.setPointSize(12);
+    prompt->setFont(promptFont);
+
     auto *layout = new QVBoxLayout(this);
+    layout->addWidget(prompt);
     layout->addLayout(form);
     layout->addWidget(hint);
     layout->addLayout(buttons);

@@ -100,6 +100,9 @@ RegurarSetWin::RegurarSetWin(Game &game, QWidget *parent) : QDialog(parent), gam
     SelectBenchCell(0);
     // Enter and Esc are "決定", which refuses while a place is empty.
     SetUpScreenKeys(this, command1_);
+    // Enter after a swap is "決定", not the swap again: the moving buttons are no defaults.
+    for (QPushButton *b : changeKey_) b->setAutoDefault(false);
+    for (QPushButton *b : {up_, down_}) b->setAutoDefault(false);
 }
 
 QWidget *RegurarSetWin::MakePlaces() {

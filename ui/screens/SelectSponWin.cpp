@@ -90,17 +90,30 @@ SelectSponWin::SelectSponWin(Game &game, int slot, QWidget *parent) : QDialog(pa
     auto *layout = new QVBoxLayout(this);
     layout->addLayout(head);
     layout->addLayout(terms);
+    // Whether the sponsor may be signed is read in the screen, not only in its caption.
+    verdict_ = new QLabel(this);
+    verdict_->setObjectName(QStringLiteral("Verdict"));
+    verdict_->setAlignment(Qt::AlignCenter);
+    // Wide enough that the caption, which says the same, is never cut off either.
+    verdict_->setMinimumWidth(
+        verdict_->fontMetrics().horizontalAdvance(
+            FromUtf8(SponsorChoiceCaption(game_.state, kLastSponsor)) + QStringLiteral("満")) +
+        140);
+    layout->addWidget(verdict_);
     layout->addLayout(buttons);
     layout->setSizeConstraint(QLayout::SetFixedSize);
 
     Views();
-    SetUpScreenKeys(this, sign_, next_);
+    // Enter signs the sponsor shown when he may be signed; otherwise it shows the next one.
+    SetUpScreenKeys(this, sign_, sign_->isEnabled() ? sign_ : next_);
 }
 
 void SelectSponWin::Views() {
     const GameState &s = game_.state;
     const int n = choice_.shown;
-    setWindowTitle(FromUtf8(SponsorChoiceCaption(s, n)));
+    const QString caption = FromUtf8(SponsorChoiceCaption(s, n));
+    setWindowTitle(caption);
+    verdict_->setText(caption.mid(caption.indexOf(QLatin1Char('-')) + 1));
     name_->setText(Lines(SName(n)));
     position_->setText(FromUtf8(SponsorPositionText(n)));
     condition_->setText(Lines(SJoken(n)));

@@ -50,6 +50,7 @@ private:
     QLabel *keeping_ = nullptr;
     QLabel *penalty_ = nullptr;
     QLabel *signed_ = nullptr;
+    QLabel *verdict_ = nullptr;  // "契約条件を満たしています" or not
     QPushButton *next_ = nullptr;
     QPushButton *previous_ = nullptr;
     QPushButton *sign_ = nullptr;

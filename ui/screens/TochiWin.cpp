@@ -134,9 +134,7 @@ void TochiWin::SelectLot(int lot) {
 
 void TochiWin::DrawTiles() {
     const GameState &s = game_.state;
-    const QPixmap marker =
-        Picture(PictureId::LotMarker)
-            .scaled(kTileWidth, kTileHeight, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    const QPixmap marker = Picture(PictureId::LotMarker);
     for (int lot = 0; lot < kLots; ++lot) {
         ClickLabel *tile = tiles_[static_cast<std::size_t>(lot)];
         const std::optional<std::uint32_t> background = LotTileBackground(s, lot);
@@ -150,7 +148,7 @@ void TochiWin::DrawTiles() {
         p.drawPixmap(QRect(kTileMargin, kTileMargin, kTileWidth - 2 * kTileMargin,
                            kTileHeight - 2 * kTileMargin),
                      LotTile(DisplayKind(s, kind)));
-        if (lot == selectedLot_) p.drawPixmap(0, 0, marker);
+        if (lot == selectedLot_) p.drawPixmap(QRect(0, 0, kTileWidth, kTileHeight), marker);
         p.end();
         tile->setPixmap(face);
     }

@@ -17,7 +17,6 @@
 #include "ui/base/messages.h"
 #include "ui/base/timing.h"
 #include "ui/base/units.h"
-#include "ui/shell/Versions.h"
 #include "ui/shell/command_screens.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/history_menu.h"
@@ -53,6 +52,8 @@ QLabel *Box(int pointSize, bool bold = false) {
 const char *const kCategoryTabs[] = {"練習", "地区", "関東", "全国", "海外", "総合"};
 constexpr std::uint32_t kSelectedTab = 0x80C0FF;
 constexpr std::uint32_t kOtherTab = 0xFFC0FF;
+// Room for the window manager's title bar and border on top of the available height.
+constexpr int kFrameAllowance = 32;
 
 }  // namespace
 
@@ -137,9 +138,18 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
     scroll->setWidgetResizable(true);
     scroll->setFrameShape(QFrame::NoFrame);
     setCentralWidget(scroll);
-    // Open at the size of the whole screen's contents, as far as the desktop allows.
-    const QSize wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
-    resize(wanted.boundedTo(screen()->availableGeometry().size()));
+    // Open at the size of the whole screen's contents, as far as the desktop allows; on a
+    // small or highly scaled screen the grounds are drawn smaller so that all of it fits.
+    QSize wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+    const QSize room = screen()->availableGeometry().size() - QSize(0, kFrameAllowance);
+    if (wanted.height() > room.height()) {
+        const int height = grounds_->height();
+        grounds_->SetDrawScale(static_cast<double>(height - (wanted.height() - room.height())) /
+                               height);
+        central->adjustSize();
+        wanted = central->sizeHint() + QSize(4, menuBar()->sizeHint().height() + 4);
+    }
+    resize(wanted.boundedTo(room));
     // The colour scheme: the form and its frames in light yellow.
     setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
                       .arg(ColorFromBgr(0xC0FFFF).name()));
@@ -159,25 +169,6 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
 }
 
 MainWin::~MainWin() = default;
-
-void MainWin::BuildMenu() {
-    QMenu *file = menuBar()->addMenu(QStringLiteral("ファイル"));
-    QAction *save = file->addAction(QStringLiteral("保存して終了"));
-    save->setObjectName(QStringLiteral("FSave"));
-    connect(save, &QAction::triggered, this, &QWidget::close);
-    QAction *erase = file->addAction(QStringLiteral("このチームを消す"));
-    erase->setObjectName(QStringLiteral("FErase"));
-    connect(erase, &QAction::triggered, this, &MainWin::EraseTeam);
-    file->addSeparator();
-    AddHelpEntry(file);
-    QAction *about = file->addAction(QStringLiteral("ゲームについて"));
-    about->setObjectName(QStringLiteral("GAbout"));
-    connect(about, &QAction::triggered, this, [this] {
-        Versions box(app_.Messages(), this);
-        box.exec();
-    });
-    AddHistoryMenu(*this, app_);
-}
 
 QWidget *MainWin::BuildStatusColumn() {
     dateBox_ = Box(12, true);

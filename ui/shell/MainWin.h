@@ -98,7 +98,9 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    // main_menu.cpp: the menus, their keys (F10, Alt, Ctrl+S, Ctrl+Q) and 保存.
     void BuildMenu();
+    void SaveAndPlayOn();
     QWidget *BuildStatusColumn();
     void MakeForm();
     void PlayOneWeek();

@@ -1,6 +1,7 @@
 // Moving between the title, new-game and main screens, and saving with the player told.
 #include "ui/shell/game_app.h"
 
+#include <QRect>
 #include <QTimer>
 #include <QWidget>
 
@@ -62,6 +63,13 @@ void GameApp::ShowTitle() {
 void GameApp::ShowNewGame() {
     if (!newGame_) newGame_ = new NewGameWin(*this);
     newGame_->Reset();
+    // It takes the title screen's place, centred where the player was looking.
+    if (title_ && title_->isVisible()) {
+        newGame_->adjustSize();
+        QRect box(QPoint(0, 0), newGame_->size());
+        box.moveCenter(title_->geometry().center());
+        newGame_->move(box.topLeft());
+    }
     newGame_->show();
     newGame_->raise();
     newGame_->activateWindow();
@@ -172,6 +180,17 @@ bool GameApp::SaveCurrentGame(QWidget *dialogParent) {
     ++historyTicket_;
     historyWaiting_ = false;
     history_.Close();
+    if (SaveToSlot(dialogParent)) return true;
+    // The game stays open, and so does its history.
+    history_.Reopen(game_, HistoryPath(store_, settings_.CurrentSlot));
+    return false;
+}
+
+bool GameApp::SaveAndPlayOn(QWidget *dialogParent) {
+    return SaveToSlot(dialogParent);
+}
+
+bool GameApp::SaveToSlot(QWidget *dialogParent) {
     const Status saved = store_.SaveGame(settings_.CurrentSlot, state_);
     if (saved) {
         // The slot now holds the game; a recovery file that stays (no plain file) is older

@@ -63,6 +63,8 @@ public:
     // Closing the game normally: writes it to its slot and removes the recovery file. On
     // failure tells the player why, keeps the recovery file, and returns false.
     bool SaveCurrentGame(QWidget *dialogParent);
+    // 保存 (Ctrl+S): the same save while the game goes on; its history stays open.
+    bool SaveAndPlayOn(QWidget *dialogParent);
     // Writes the settings and ends the program (quitRequested). When the settings cannot be
     // written the player is told why and asked whether to quit anyway.
     void Quit() override;
@@ -80,6 +82,7 @@ signals:
     void quitRequested();
 
 private:
+    bool SaveToSlot(QWidget *dialogParent);
     void OpenMainScreen();
     void OpenHistoryWhenPainted();
     // Takes the current slot for this copy; tells the player when another copy has it.

@@ -33,15 +33,15 @@ void OpenRecords(GameApp &app, QWidget *parent) {
 }
 
 void AddHistoryMenu(MainWin &main, GameApp &app) {
-    QMenu *view = main.menuBar()->addMenu(QStringLiteral("表示"));
+    QMenu *view = main.menuBar()->addMenu(QStringLiteral("表示(&V)"));
     view->setObjectName(QStringLiteral("ViewMenu"));
-    QAction *messages = view->addAction(QStringLiteral("メッセージ履歴"));
+    QAction *messages = view->addAction(QStringLiteral("メッセージ履歴(&M)"));
     messages->setObjectName(QStringLiteral("MessageHistory"));
     messages->setShortcuts(MessageHistoryShortcut().keys);
     QObject::connect(messages, &QAction::triggered, &main, [&main, &app] {
         if (!Refused(main)) OpenMessageHistory(app, &main);
     });
-    QAction *records = view->addAction(QStringLiteral("記録"));
+    QAction *records = view->addAction(QStringLiteral("記録(&R)"));
     records->setObjectName(QStringLiteral("Records"));
     records->setShortcuts(RecordsShortcut().keys);
     QObject::connect(records, &QAction::triggered, &main, [&main, &app] {

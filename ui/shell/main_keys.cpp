@@ -75,7 +75,7 @@ void MainWin::InstallKeys() {
 }
 
 void MainWin::AddHelpEntry(QMenu *menu) {
-    QAction *help = menu->addAction(QStringLiteral("遊び方"));
+    QAction *help = menu->addAction(QStringLiteral("遊び方(&H)"));
     help->setObjectName(QStringLiteral("GHelp"));
     help->setShortcuts(HelpShortcut().keys);
     help->setShortcutContext(Qt::WindowShortcut);

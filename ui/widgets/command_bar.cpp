@@ -91,10 +91,12 @@ void CommandBar::paintEvent(QPaintEvent *) {
     QPainter p(this);
     for (int i = 0; i < kCommandBarButtons; ++i) {
         const int band = (i == pressed_) ? kCommandPressedOffset : 0;
-        const QRect source(FaceOf(i) * kCommandColumnStep, band, kCommandFaceWidth,
-                           kCommandFaceHeight);
+        // The source counts in the strip's own pixels, twice as many in the sharp picture.
+        const qreal ratio = strip_.devicePixelRatio();
+        const QRectF source(FaceOf(i) * kCommandColumnStep * ratio, band * ratio,
+                            kCommandFaceWidth * ratio, kCommandFaceHeight * ratio);
         if (!enabled_[static_cast<std::size_t>(i)]) p.setOpacity(0.35);
-        p.drawPixmap(ButtonRect(i), strip_, source);
+        p.drawPixmap(QRectF(ButtonRect(i)), strip_, source);
         p.setOpacity(1.0);
     }
 }

@@ -1,6 +1,8 @@
 // Drawing the grounds view.
 #include "ui/widgets/grounds_view.h"
 
+#include <algorithm>
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +18,13 @@ GroundsView::GroundsView(QWidget *parent) : QWidget(parent) {
 }
 
 QSize GroundsView::sizeHint() const {
-    return {kGroundsViewWidth, kGroundsViewHeight};
+    return {qRound(kGroundsViewWidth * scale_), qRound(kGroundsViewHeight * scale_)};
+}
+
+void GroundsView::SetDrawScale(double scale) {
+    scale_ = std::clamp(scale, 0.5, 1.0);
+    setFixedSize(sizeHint());
+    update();
 }
 
 QRect GroundsView::LotRect(int lot) {
@@ -50,6 +58,10 @@ void GroundsView::SetOverlayVisible(bool visible) {
 
 void GroundsView::paintEvent(QPaintEvent *) {
     QPainter p(this);
+    if (scale_ != 1.0) {
+        p.setRenderHint(QPainter::SmoothPixmapTransform);
+        p.scale(scale_, scale_);
+    }
     const int band = kGroundsBandPieceWidth;
     p.drawPixmap(0, 0,
                  Picture(sides_[0] ? PictureId::GroundsSideLeft1 : PictureId::GroundsSideLeft0));
@@ -66,18 +78,20 @@ void GroundsView::paintEvent(QPaintEvent *) {
         p.drawPixmap(LotRect(selected_).topLeft(), Picture(PictureId::LotMarker));
     if (overlay_) {
         const QPixmap badge = Picture(PictureId::PracticeOverlay);
-        p.drawPixmap((width() - badge.width()) / 2,
-                     kGroundsBandHeight + (3 * kLotTileHeight - badge.height()) / 2, badge);
+        const QSizeF size = badge.deviceIndependentSize();
+        p.drawPixmap(QPointF((kGroundsViewWidth - size.width()) / 2,
+                             kGroundsBandHeight + (3 * kLotTileHeight - size.height()) / 2),
+                     badge);
     }
 }
 
 void GroundsView::mousePressEvent(QMouseEvent *event) {
-    const int lot = LotAt(event->position().toPoint());
+    const int lot = LotAt((event->position() / scale_).toPoint());
     if (event->button() == Qt::LeftButton && lot >= 0) emit lotClicked(lot);
 }
 
 void GroundsView::mouseDoubleClickEvent(QMouseEvent *event) {
-    const int lot = LotAt(event->position().toPoint());
+    const int lot = LotAt((event->position() / scale_).toPoint());
     if (event->button() == Qt::LeftButton && lot >= 0) emit lotDoubleClicked(lot);
 }
 

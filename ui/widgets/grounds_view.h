@@ -18,6 +18,9 @@ public:
     void Redraw(const GameState &s);
     void SetSelectedLot(int lot);
     void SetOverlayVisible(bool visible);
+    // Draws the grounds smaller (0.5..1) on a screen too small for the whole main screen.
+    void SetDrawScale(double scale);
+    double DrawScale() const { return scale_; }
     bool OverlayVisible() const { return overlay_; }
 
     // The lot under a point of the view, or -1.
@@ -39,6 +42,7 @@ private:
     std::array<int, kLots> displayKinds_{};
     std::array<std::uint8_t, 2> sides_{};
     int selected_ = 0;
+    double scale_ = 1.0;
     bool overlay_ = false;
 };
 

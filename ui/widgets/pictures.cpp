@@ -1,6 +1,7 @@
 // Loads the game's pictures from the resources and cuts faces and tiles from their strips.
 #include "ui/widgets/pictures.h"
 
+#include <QApplication>
 #include <QImageReader>
 #include <QPainter>
 #include <QPixmapCache>
@@ -29,7 +30,11 @@ QString PicturePath(PictureId id) {
 
 QPixmap Picture(PictureId id) {
     EnsureResources();
-    const QString path = PicturePath(id);
+    // On a screen at 150 % or more the picture drawn at twice the size is used, so the
+    // words of the command bar and the lots stay sharp.
+    const bool high = qApp != nullptr && qApp->devicePixelRatio() > 1.0;
+    QString path = PicturePath(id);
+    if (high) path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
     QPixmap pixmap;
     // Kept in QPixmapCache, so asking again is cheap.
     if (QPixmapCache::find(path, &pixmap)) return pixmap;
@@ -38,15 +43,22 @@ QPixmap Picture(PictureId id) {
     QImageReader reader(path, "png");
     reader.setAutoDetectImageFormat(false);
     pixmap = QPixmap::fromImage(reader.read());
+    if (high) pixmap.setDevicePixelRatio(2.0);
     QPixmapCache::insert(path, pixmap);
     return pixmap;
 }
 
 QPixmap CommandFace(int button, bool pressed) {
     if (button < 0 || button >= kCommandStripFaces) return {};
-    return Picture(PictureId::CommandBar)
-        .copy(button * kCommandColumnStep, pressed ? kCommandPressedOffset : 0, kCommandFaceWidth,
-              kCommandFaceHeight);
+    const QPixmap strip = Picture(PictureId::CommandBar);
+    // copy() counts in the pixels of the picture, twice as many in the sharp one.
+    const qreal ratio = strip.devicePixelRatio();
+    QPixmap face =
+        strip.copy(QRect(qRound(button * kCommandColumnStep * ratio),
+                         qRound((pressed ? kCommandPressedOffset : 0) * ratio),
+                         qRound(kCommandFaceWidth * ratio), qRound(kCommandFaceHeight * ratio)));
+    face.setDevicePixelRatio(ratio);
+    return face;
 }
 
 QPoint CommandFacePos(int button) {
@@ -61,8 +73,11 @@ QPixmap LotTile(int displayKind) {
 QPixmap SmallLotTile(int displayKind) {
     const QPixmap tile = LotTile(displayKind);
     if (tile.isNull()) return {};
-    return tile.scaled(kSmallTileWidth, kSmallTileHeight, Qt::IgnoreAspectRatio,
-                       Qt::SmoothTransformation);
+    const qreal ratio = tile.devicePixelRatio();
+    QPixmap small = tile.scaled(qRound(kSmallTileWidth * ratio), qRound(kSmallTileHeight * ratio),
+                                Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    small.setDevicePixelRatio(ratio);
+    return small;
 }
 
 QPoint GroundsLotPos(int lot) {

@@ -2,18 +2,9 @@
 #include "ui/widgets/history_charts.h"
 
 #include <algorithm>
-#include <cmath>
 
-<<<<<<< HEAD
 #include <QLabel>
 #include <QVBoxLayout>
-=======
-#include <QCategoryAxis>
-#include <QChart>
-#include <QLineSeries>
-#include <QPen>
-#include <QValueAxis>
->>>>>>> desktop
 
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
@@ -32,7 +23,6 @@ ChartLine Line(const QString &name, const QColor &colour) {
     return line;
 }
 
-<<<<<<< HEAD
 // Without the module a chart is a line of text: its title and why it is not drawn.
 QWidget *MakeView(QWidget *parent, int width, int height) {
     QString why;
@@ -49,77 +39,6 @@ void Draw(QWidget *view, const ChartSpec &spec) {
         kit->Draw(view, spec);
     } else if (auto *label = qobject_cast<QLabel *>(view)) {
         label->setText(spec.title + QStringLiteral("\n（グラフを表示できません）"));
-=======
-QLineSeries *Line(QChart *chart, const QString &name, const QColor &colour) {
-    auto *series = new QLineSeries;
-    series->setName(name);
-    QPen pen(colour);
-    pen.setWidth(2);
-    series->setPen(pen);
-    // A season or a month on its own is a point, drawn even with no line through it.
-    series->setPointsVisible(true);
-    chart->addSeries(series);
-    return series;
-}
-
-// The money axis counts in 億 once the figures reach it, as the game writes money.
-struct MoneyScale {
-    double divisor;
-    QString title;
-    const char *format;
-};
-
-MoneyScale MoneyScaleFor(double low, double high) {
-    const double largest = std::max(std::abs(low), std::abs(high));
-    if (largest >= 100000.0) return {10000.0, QStringLiteral("億円"), "%.0f"};
-    if (largest >= 10000.0) return {10000.0, QStringLiteral("億円"), "%.1f"};
-    return {1.0, QStringLiteral("万円"), "%.0f"};
-}
-
-// Each season once, on a whole number: one tick a season, or every few seasons when many.
-void SeasonTicks(QValueAxis *x, int first, int last) {
-    const int span = last - first;
-    const int step = span <= 10 ? 1 : (span + 9) / 10;
-    x->setRange(first - 0.5, last + 0.5);
-    x->setTickType(QValueAxis::TicksDynamic);
-    x->setTickAnchor(first);
-    x->setTickInterval(step);
-    x->setMinorTickCount(0);
-}
-
-// The months along a player's chart, labelled "N年目M月" where a season turns and "M月"
-// between, every one, three, six or twelve months so that about eight labels show.
-QCategoryAxis *MonthAxis(QChart *chart, int firstMonth, int lastMonth) {
-    auto *axis = new QCategoryAxis;
-    axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
-    const int span = std::max(1, lastMonth - firstMonth);
-    int step = 1;
-    for (int s : {1, 3, 6, 12, 24, 60, 120})
-        if (span / s <= 8) {
-            step = s;
-            break;
-        }
-    axis->setRange(firstMonth / 12.0 - 1.0 / 24, lastMonth / 12.0 + 1.0 / 24);
-    const int start = (firstMonth + step - 1) / step * step;
-    for (int m = start; m <= lastMonth; m += step) {
-        const int year = m / 12;
-        const int month = m % 12 + 1;
-        const QString label = step >= 12 ? QStringLiteral("%1年目").arg(year)
-                              : (month == 1 || m == start)
-                                  ? QStringLiteral("%1年目%2月").arg(year).arg(month)
-                                  : QStringLiteral("%1月").arg(month);
-        axis->append(label, m / 12.0);
-    }
-    axis->setTitleText(QStringLiteral("年目・月"));
-    chart->addAxis(axis, Qt::AlignBottom);
-    return axis;
-}
-
-void Attach(QChart *chart, QAbstractAxis *x, QAbstractAxis *y) {
-    for (QAbstractSeries *s : chart->series()) {
-        s->attachAxis(x);
-        s->attachAxis(y);
->>>>>>> desktop
     }
 }
 
@@ -140,17 +59,8 @@ double YearPosition(int week) {
     return YearOf(week) + (MonthOf(week) - 1) / 12.0;
 }
 
-<<<<<<< HEAD
 QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
                          QWidget *parent) {
-=======
-int MonthIndex(int week) {
-    return YearOf(week) * 12 + MonthOf(week) - 1;
-}
-
-QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
-                            QWidget *parent) {
->>>>>>> desktop
     std::vector<const SeasonRecord *> order;
     for (const SeasonRecord &s : seasons) order.push_back(&s);
     std::sort(order.begin(), order.end(),
@@ -159,7 +69,6 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
     ChartSpec spec;
     double low = 0, high = 1;
     if (kind == SeasonChart::Funds) {
-<<<<<<< HEAD
         spec.title = QStringLiteral("年度末の資金");
         spec.y.title = QStringLiteral("万円");
         ChartLine funds = Line(QStringLiteral("資金"), QColor(0, 128, 0));
@@ -170,22 +79,6 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
         }
         spec.lines.push_back(std::move(funds));
         spec.legend = false;
-=======
-        title = QStringLiteral("年度末の資金");
-        for (const SeasonRecord *s : order) {
-            low = std::min(low, static_cast<double>(s->funds));
-            high = std::max(high, static_cast<double>(s->funds));
-        }
-        const MoneyScale scale = MoneyScaleFor(low, high);
-        axisTitle = scale.title;
-        format = scale.format;
-        low /= scale.divisor;
-        high /= scale.divisor;
-        QLineSeries *funds = Line(chart, QStringLiteral("資金"), QColor(0, 128, 0));
-        for (const SeasonRecord *s : order)
-            funds->append(s->season, static_cast<double>(s->funds) / scale.divisor);
-        chart->legend()->hide();
->>>>>>> desktop
     } else if (kind == SeasonChart::Level) {
         spec.title = QStringLiteral("チームレベル");
         spec.y.title = QStringLiteral("Lv.");
@@ -211,7 +104,6 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
         spec.lines.push_back(std::move(wins));
         spec.lines.push_back(std::move(losses));
     }
-<<<<<<< HEAD
     const double first = order.empty() ? 1 : order.front()->season;
     const double last = order.empty() ? 1 : order.back()->season;
     spec.x = {first, std::max(last, first + 1), QStringLiteral("シーズン（年目）"),
@@ -222,18 +114,6 @@ QChartView *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &s
     QWidget *view = MakeView(parent, 420, 240);
     Draw(view, spec);
     return view;
-=======
-    chart->setTitle(title);
-    const int first = order.empty() ? 1 : order.front()->season;
-    const int last = order.empty() ? 1 : order.back()->season;
-    QValueAxis *x =
-        Axis(chart, Qt::AlignBottom, first, last, QStringLiteral("シーズン（年目）"), "%d");
-    SeasonTicks(x, first, last);
-    QValueAxis *y = Axis(chart, Qt::AlignLeft, low, high, axisTitle, format);
-    if (kind == SeasonChart::Level) y->setTickCount(6);
-    Attach(chart, x, y);
-    return View(chart, parent);
->>>>>>> desktop
 }
 
 ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent) {
@@ -277,11 +157,10 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
             line.points.append({YearPosition(p.week), static_cast<double>(p.levels.skills[k])});
         spec_.lines.push_back(std::move(line));
     }
-    int first = points.empty() ? 12 : MonthIndex(points.front().week);
-    const int last = points.empty() ? 12 : MonthIndex(points.back().week);
+    double first = points.empty() ? 1 : YearPosition(points.front().week);
+    double last = points.empty() ? 2 : YearPosition(points.back().week);
     if (markWeek >= 0) {
         markWeek_ = markWeek;
-<<<<<<< HEAD
         first = std::min(first, YearPosition(markWeek));
         ChartLine mark = Line(markName, QColor(96, 96, 96));
         mark.dashed = true;
@@ -292,20 +171,6 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
                QStringLiteral("%.1f"), 0};
     spec_.y = {0, 250, QStringLiteral("能力"), QStringLiteral("%d"), 6};
     Redraw();
-=======
-        first = std::min(first, MonthIndex(markWeek));
-        auto *mark = Line(c, markName, QColor(96, 96, 96));
-        QPen pen = mark->pen();
-        pen.setStyle(Qt::DashLine);
-        mark->setPen(pen);
-        mark->append(YearPosition(markWeek), 0);
-        mark->append(YearPosition(markWeek), 250);
-    }
-    QCategoryAxis *x = MonthAxis(c, first, std::max(last, first + 1));
-    QValueAxis *y = Axis(c, Qt::AlignLeft, 0, 250, QStringLiteral("能力"), "%d");
-    y->setTickCount(6);
-    Attach(c, x, y);
->>>>>>> desktop
 }
 
 QString JoinMarkText(const PlayerRow &player) {

@@ -66,7 +66,5 @@ void ShowSquadProgress(ProgressChart *chart, const HistoryStore *history, const 
 // The position of a week along a chart of months: the year with the month as a fraction
 // (1年目4月 = 1.25).
 double YearPosition(int week);
-// The same in whole months: YearPosition(week) * 12.
-int MonthIndex(int week);
 
 }  // namespace tk

@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-noto-cjk
   xvfb xauth xdotool x11-utils libx11-dev
+  python3-pyatspi at-spi2-core dbus dbus-x11
   dpkg-dev file appstream desktop-file-utils time
 )
 

@@ -24,4 +24,7 @@ QString HelpPageHtml(const std::vector<HelpSection> &sections);
 // on its own).
 QString HelpHintsHtml();
 
+// The body of "スクリーンリーダーとキーボード" (help_access.cpp).
+QString HelpAccessHtml();
+
 }  // namespace tk

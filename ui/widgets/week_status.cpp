@@ -54,12 +54,15 @@ QString WeekNewsText(const GameState &s, std::int64_t money, int wins, int losse
 
 void WeekStatus::Update(const GameState &s) {
     const Seen now = Take(s);
-    if (seen_.week < 0 || now.week == seen_.week) {
-        if (seen_.week < 0) setText(WeekNewsText(s, s.Money, 0, 0));
+    if (seen_.week < 0) {
         seen_ = now;
+        setText(WeekNewsText(s, s.Money, 0, 0));
         setAccessibleName(QStringLiteral("今週のお知らせ ") + text());
         return;
     }
+    // Within a week nothing is said: the match and the purchases of the week are told with
+    // the next date, measured from the last one told.
+    if (now.week == seen_.week) return;
     // Every bout counts in 総合 as well as in its own category.
     constexpr std::size_t kTotal = kCategories - 1;
     const int wins = std::max(0, now.wins[kTotal] - seen_.wins[kTotal]);

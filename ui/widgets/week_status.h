@@ -17,8 +17,8 @@ class WeekStatus : public QLabel {
 public:
     explicit WeekStatus(QWidget *parent = nullptr);
 
-    // Called on every redraw: says what changed once the week has moved on, and nothing
-    // while the week stays the same (a purchase is heard on its own screen).
+    // Called on every redraw: says what changed once the week has moved on (funds and bouts
+    // since the last date told), and nothing while the week stays the same.
     void Update(const GameState &s);
     // How many weeks were announced, for tests.
     int Announced() const { return announced_; }

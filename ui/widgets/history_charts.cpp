@@ -10,6 +10,7 @@
 
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
+#include "ui/widgets/accessible_item.h"
 
 namespace tk {
 
@@ -127,6 +128,7 @@ void ProgressChart::ShowNothing(const QString &why) {
         delete axis;
     }
     chart()->setTitle(why);
+    SetAccessibleText(this, why);
     markWeek_ = -1;
 }
 
@@ -162,6 +164,17 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
     QValueAxis *y = Axis(c, Qt::AlignLeft, 0, 250, QStringLiteral("能力"), "%d");
     y->setTickCount(6);
     Attach(c, x, y);
+    // The curves in words: each skill from the first month end charted to the last.
+    if (!points.empty()) {
+        QStringList skills;
+        for (int k = 0; k < 6; ++k)
+            skills << QStringLiteral("%1 %2→%3")
+                          .arg(QString::fromUtf8(kSkillNames[k]))
+                          .arg(int{points.front().levels.skills[static_cast<std::size_t>(k)]})
+                          .arg(int{points.back().levels.skills[static_cast<std::size_t>(k)]});
+        SetAccessibleText(this, QStringLiteral("能力の推移（月末）"),
+                          skills.join(QStringLiteral("、")));
+    }
 }
 
 QString JoinMarkText(const PlayerRow &player) {

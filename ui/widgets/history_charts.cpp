@@ -129,6 +129,7 @@ void ProgressChart::ShowNothing(const QString &why) {
     }
     chart()->setTitle(why);
     SetAccessibleText(this, why);
+    SetAccessibleText(viewport(), why);
     markWeek_ = -1;
 }
 

@@ -10,6 +10,7 @@ packages=(
   fonts-noto-cjk
   xvfb xauth xdotool x11-utils libx11-dev
   openbox weston qt6-wayland imagemagick
+  python3-pyatspi at-spi2-core dbus dbus-x11
   dpkg-dev file appstream desktop-file-utils time
 )
 

@@ -55,7 +55,9 @@ private slots:
         QTest::addColumn<int>("kind");
         QTest::addColumn<int>("seed");
         QTest::addColumn<QString>("pace");
-        for (const char *pace : {"normal", "fast", "skip"}) {
+        // "notice": 結果へ pressed while the first bout's notice is up, as an accessibility
+        // press can: the bout counts once and the match is settled once.
+        for (const char *pace : {"normal", "fast", "skip", "notice"}) {
             const QString p = QString::fromLatin1(pace);
             QTest::addRow("Lv.3 lost 2-3, %s", pace) << 3 << 3 << p;
             QTest::addRow("Lv.3 won 3-1, %s", pace) << 3 << 5 << p;
@@ -94,6 +96,15 @@ private slots:
             PlayOnScreen(win);
             QVERIFY(ticksSeen >= 3);
             QVERIFY(!win.ToResult()->isEnabled());
+        } else if (pace == QStringLiteral("notice")) {
+            ModalAnswerer firstNotice(
+                [&win](QWidget *notice) {
+                    win.ToResult()->click();
+                    ClickButton(notice, QStringLiteral("閉じる"));
+                },
+                QStringLiteral("MeSForm"));
+            PlayOnScreen(win);
+            QVERIFY(firstNotice.Acted());
         } else {
             PlayOnScreen(win);
         }

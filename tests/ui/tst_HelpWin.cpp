@@ -55,6 +55,8 @@ private slots:
                                                          "5000万円"});
         QTest::newRow("keys") << "キー操作" << QStringList{"Enter / Space / 1", "F1",     "F5",
                                                            "Shift+Enter / 9",   "Ctrl+M", "Ctrl+R"};
+        QTest::newRow("access") << "スクリーンリーダーとキーボード"
+                                << QStringList{"Orca", "押す", "今週のお知らせ", "レギュラー"};
         QTest::newRow("hints") << "勝つためのヒント"
                                << QStringList{"3月の終わり", "室内コート", "基本練習", "整備"};
         QTest::newRow("first April") << "はじめての4月"

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QAccessibleWidget>
 #include <QFont>
 #include <QLabel>
 #include <QPushButton>
@@ -22,6 +23,15 @@ constexpr int kButtonGap = 180;      // between the text and the buttons, and un
 constexpr int kButtonWidth = 1440;
 constexpr int kButtonHeight = 420;
 constexpr int kButtonSpacing = 240;
+
+// A notice is an alert to accessibility, so a screen reader reads it as it appears; the
+// question keeps the dialog role of every QDialog.
+QAccessibleInterface *NoticeFactory(const QString &className, QObject *object) {
+    if (className == QLatin1String("tk::MeSForm") && object->isWidgetType())
+        return new QAccessibleWidget(static_cast<QWidget *>(object), QAccessible::AlertMessage);
+    return nullptr;
+}
+
 }  // namespace
 
 QString MessageToLabelText(const QString &message) {
@@ -32,6 +42,11 @@ QString MessageToLabelText(const QString &message) {
 }
 
 MessageDialog::MessageDialog(QWidget *parent) : QDialog(parent) {
+    static const bool factory = [] {
+        QAccessible::installFactory(NoticeFactory);
+        return true;
+    }();
+    (void)factory;
     setModal(true);
     comment_ = new QLabel(this);
     comment_->setObjectName(QStringLiteral("Comment"));
@@ -43,11 +58,20 @@ MessageDialog::MessageDialog(QWidget *parent) : QDialog(parent) {
 
 void MessageDialog::SetMessage(const QString &message) {
     comment_->setText(MessageToLabelText(message));
+    // The message is the dialog's description, read as it opens; lines read as one text.
+    QString spoken = comment_->text();
+    spoken.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    setAccessibleDescription(spoken);
+    if (windowTitle().isEmpty()) setAccessibleName(spoken);
     Relayout();
 }
 
 void MessageDialog::SetCaption(const QString &title) {
     setWindowTitle(title);
+    // Most messages have no caption: then the message itself names the dialog.
+    QString spoken = comment_->text();
+    spoken.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    setAccessibleName(title.isEmpty() ? spoken : title);
 }
 
 void MessageDialog::SetFontSize(int points) {

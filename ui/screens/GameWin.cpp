@@ -20,6 +20,7 @@
 #include "ui/base/message_dialog.h"
 #include "ui/base/timing.h"
 #include "ui/base/units.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
@@ -253,6 +254,12 @@ void GameWin::PlaceBars(int row) {
     const int comLeft = std::clamp(ToPixels(ComForceLeftTwips(row) - kStickLeftTwips), 0, stick);
     myForce_[k]->setGeometry(0, 0, myRight, height);
     comForce_[k]->setGeometry(comLeft, 0, stick - comLeft, height);
+    // The two bars read as their shares of the strip, after the row's caption.
+    const auto share = [stick](int width) { return stick > 0 ? width * 100 / stick : 0; };
+    const QString caption = Text(CompareRowLabel(row));
+    SetAccessibleText(myForce_[k], caption + QStringLiteral(" こちら %1%").arg(share(myRight)));
+    SetAccessibleText(comForce_[k],
+                      caption + QStringLiteral(" 相手 %1%").arg(share(stick - comLeft)));
 }
 
 void GameWin::RowTick(int row) {
@@ -291,18 +298,25 @@ void GameWin::DecideBout() {
     const bool won = match_->DrawBout();
     // The notice runs its own event loop; the screen may be torn down with its parent.
     QPointer<GameWin> self(this);
+    deciding_ = true;
     ShowBoutResult(game_.ui, bout, won);
     if (!self) return;
+    deciding_ = false;
     const bool over = won ? match_->BoutWon() : match_->BoutLost();
     if (!over) {
         ShowBout();
-        RunBout();
+        if (skipAsked_)
+            PlayToEnd();
+        else
+            RunBout();
         return;
     }
     Finish();
 }
 
 void GameWin::Finish() {
+    if (settled_) return;  // the match is settled once, its prize paid once
+    settled_ = true;
     QPointer<GameWin> self(this);
     next_ = SettleMatch(game_, match_->Won());
     if (!self) return;
@@ -324,8 +338,12 @@ void GameWin::ShowRowsDone() {
 
 void GameWin::PlayToEnd() {
     if (finished_ || skipping_) return;
-    skipping_ = true;
     toResult_->setEnabled(false);
+    if (deciding_) {
+        skipAsked_ = true;
+        return;
+    }
+    skipping_ = true;
     for (QTimer &timer : rowTimers_) timer.stop();
     timer7_.stop();
     timer8_.stop();

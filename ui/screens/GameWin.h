@@ -99,6 +99,11 @@ private:
     bool started_ = false;
     bool finished_ = false;
     bool skipping_ = false;
+    // A bout's result is on show: 結果へ pressed now (an accessibility press reaches the
+    // button past the notice) plays the rest once the bout is counted.
+    bool deciding_ = false;
+    bool skipAsked_ = false;
+    bool settled_ = false;
     bool fast_ = false;
     int ticksPerRow_ = 50;
     AfterClose next_ = AfterClose::kNothing;

@@ -120,6 +120,7 @@ QWidget *RegurarSetWin::MakePlaces() {
         changeKey_[k] = new QPushButton(QStringLiteral("←→"), frame);
         changeKey_[k]->setObjectName(QStringLiteral("ChangeKey_%1").arg(n));
         changeKey_[k]->setAutoDefault(false);
+        changeKey_[k]->setAccessibleName(QStringLiteral("%1番手と控えの選手を入れ替え").arg(n));
         connect(changeKey_[k], &QPushButton::clicked, this, [this, n] { SwapIntoPlace(n); });
         grid->addWidget(rElected_[k], n - 1, 0);
         grid->addWidget(caption, n - 1, 1);
@@ -131,6 +132,8 @@ QWidget *RegurarSetWin::MakePlaces() {
     down_ = new QPushButton(QStringLiteral("↓"), frame);
     down_->setObjectName(QStringLiteral("Down"));
     for (QPushButton *b : {up_, down_}) b->setAutoDefault(false);
+    up_->setAccessibleName(QStringLiteral("選んだレギュラーを1つ上へ"));
+    down_->setAccessibleName(QStringLiteral("選んだレギュラーを1つ下へ"));
     connect(up_, &QPushButton::clicked, this, [this] { MoveSelectedPlace(-1); });
     connect(down_, &QPushButton::clicked, this, [this] { MoveSelectedPlace(+1); });
     auto *moves = new QHBoxLayout;

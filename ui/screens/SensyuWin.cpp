@@ -10,6 +10,7 @@
 #include <QVBoxLayout>
 
 #include "core/rules/rating_rules.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/history_charts.h"
 #include "ui/widgets/label_style.h"
@@ -43,15 +44,21 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent,
     grades->setHorizontalSpacing(8);
     const char *captions[] = {"スタミナ　　", "パワー　　", "技術　　", "敏捷　　"};
     for (int row = 0; row < 4; ++row) {
-        grades->addWidget(new QLabel(QString::fromUtf8(captions[row]), this), row, 0);
+        auto *caption = new QLabel(QString::fromUtf8(captions[row]), this);
+        grades->addWidget(caption, row, 0);
         grades->addWidget(force_[static_cast<std::size_t>(row + 1)], row, 1);
+        ReadCaptionFirst(caption, force_[static_cast<std::size_t>(row + 1)]);
     }
     fifthCaption_ = new QLabel(this);
     fifthCaption_->setObjectName(QStringLiteral("SB"));
     grades->addWidget(fifthCaption_, 4, 0);
     grades->addWidget(force_[5], 4, 1);
-    grades->addWidget(new QLabel(QStringLiteral("タイプ　　　　"), this), 5, 0);
+    ReadCaptionFirst(fifthCaption_, force_[5]);
+    auto *typeCaption = new QLabel(QStringLiteral("タイプ　　　　"), this);
+    grades->addWidget(typeCaption, 5, 0);
     grades->addWidget(force_[6], 5, 1);
+    ReadCaptionFirst(typeCaption, force_[6]);
+    for (std::size_t i : {9u, 10u, 7u}) force_[i]->raise();  // read after the grades, as shown
     grades->setColumnStretch(2, 1);
 
     auto *facts = new QVBoxLayout;
@@ -72,6 +79,8 @@ SensyuWin::SensyuWin(const GameState &state, int player, QWidget *parent,
     previous_->setObjectName(QStringLiteral("Command2"));
     next_ = new QPushButton(QStringLiteral("→"), this);
     next_->setObjectName(QStringLiteral("Command1"));
+    previous_->setAccessibleName(QStringLiteral("前の選手"));
+    next_->setAccessibleName(QStringLiteral("次の選手"));
     previous_->setAutoDefault(false);
     next_->setAutoDefault(false);
     close_ = new QPushButton(QStringLiteral("閉じる"), this);

@@ -13,7 +13,9 @@
 #include "ui/base/units.h"
 #include "ui/screens/BoughtTochiWin.h"
 #include "ui/screens/SeibiWin.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/click_label.h"
+#include "ui/widgets/grounds_view.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/pictures.h"
 #include "ui/widgets/screen_keys.h"
@@ -151,6 +153,8 @@ void TochiWin::DrawTiles() {
         if (lot == selectedLot_) p.drawPixmap(QRect(0, 0, kTileWidth, kTileHeight), marker);
         p.end();
         tile->setPixmap(face);
+        const QString text = LotAccessibleText(s, lot);
+        SetAccessibleText(tile, lot == selectedLot_ ? text + QStringLiteral("（選択中）") : text);
     }
 }
 
@@ -167,6 +171,9 @@ void TochiWin::ShowLot() {
     comment_->setText(Lines(LotCommentText(s, lot)));
     bar_->setFixedWidth(TwipsToPixels(DurabilityBarWidth(f.Durability)));
     SetBackgroundColour(bar_, ColorFromRgb(DurabilityBarColour(f)));
+    const QString condition = QStringLiteral("状態 %1/%2").arg(f.Durability).arg(kMaxDurability);
+    SetAccessibleText(bar_, condition);
+    SetAccessibleText(bar_->parentWidget(), condition);
 
     const LotCommands commands = LotScreenCommands(s, lot);
     buy_->setEnabled(commands.buy);

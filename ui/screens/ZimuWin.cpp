@@ -11,6 +11,7 @@
 #include "core/rules/game.h"
 #include "core/rules/office_rules.h"
 #include "ui/screens/SelectSponWin.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/screen_keys.h"
 
@@ -30,10 +31,12 @@ QLabel *Value(QWidget *parent, const QString &name) {
     return label;
 }
 
-// A caption and its value on one row of a grid.
+// A caption and its value on one row of a grid; a screen reader reads the caption first.
 void AddRow(QGridLayout *grid, int row, const QString &caption, QLabel *value) {
-    grid->addWidget(new QLabel(caption, value->parentWidget()), row, 0);
+    auto *label = new QLabel(caption, value->parentWidget());
+    grid->addWidget(label, row, 0);
     grid->addWidget(value, row, 1);
+    ReadCaptionFirst(label, value);
 }
 
 }  // namespace

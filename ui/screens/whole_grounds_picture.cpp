@@ -5,6 +5,8 @@
 #include <QPainter>
 
 #include "core/rules/catalogue.h"
+#include "ui/widgets/accessible_item.h"
+#include "ui/widgets/grounds_view.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/pictures.h"
 
@@ -28,7 +30,12 @@ WholeGroundsPicture::WholeGroundsPicture(QWidget *parent) : QWidget(parent) {
         bar->setObjectName(QStringLiteral("ConditionBar_%1").arg(lot));
         bar->hide();
         bars_[static_cast<std::size_t>(lot)] = bar;
+        auto *item = new AccessibleItem(QAccessible::Button, this);
+        item->setGeometry(LotRect(lot));
+        item->SetPress([this, lot] { emit lotClicked(lot); });
+        items_[static_cast<std::size_t>(lot)] = item;
     }
+    setAccessibleName(QStringLiteral("グラウンド全体"));
 }
 
 QSize WholeGroundsPicture::sizeHint() const {
@@ -53,7 +60,13 @@ void WholeGroundsPicture::Redraw(const GameState &s, const MaintainMarks &marks)
         QWidget *bar = bars_[i];
         const std::optional<tk::ConditionBar> shown = WholeGroundsBar(s, lot);
         bar->setVisible(shown.has_value());
+        const QString lotText = LotAccessibleText(s, lot);
+        items_[i]->SetText(marked_[i] ? lotText + QStringLiteral("（整備する）") : lotText);
         if (!shown) continue;
+        SetAccessibleText(bar, QStringLiteral("区画%1 状態 %2/%3")
+                                   .arg(lot + 1)
+                                   .arg(s.Facilities[i].Durability)
+                                   .arg(kMaxDurability));
         const QPoint at = WholeGroundsLotPos(lot);
         bar->setGeometry(at.x() + kBarLeft, at.y() + kBarTop, shown->width, kBarHeight);
         SetBackgroundColour(bar, ColorFromRgb(shown->colour));

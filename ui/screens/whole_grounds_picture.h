@@ -10,6 +10,8 @@
 
 namespace tk {
 
+class AccessibleItem;
+
 class WholeGroundsPicture : public QWidget {
     Q_OBJECT
 
@@ -39,6 +41,7 @@ private:
     std::array<int, kLots> displayKinds_{};
     std::array<bool, kLots> marked_{};
     std::array<QWidget *, kLots> bars_{};
+    std::array<AccessibleItem *, kLots> items_{};  // each lot as a screen reader meets it
 };
 
 }  // namespace tk

@@ -27,6 +27,7 @@
 #include "ui/widgets/land_panel.h"
 #include "ui/widgets/player_detail_panel.h"
 #include "ui/widgets/player_panel.h"
+#include "ui/widgets/week_status.h"
 
 namespace tk {
 
@@ -183,6 +184,9 @@ QWidget *MainWin::BuildStatusColumn() {
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(dateBox_);
     layout->addWidget(fundsBox_);
+    // What the last week changed, in words: read out by a screen reader as it changes.
+    weekStatus_ = new WeekStatus;
+    layout->addWidget(weekStatus_);
 
     auto *schedule = new QGroupBox(QStringLiteral("予定"));
     auto *grid = new QGridLayout(schedule);
@@ -234,6 +238,7 @@ void MainWin::FormLoad() {
     grounds_->Redraw(s);
     MakeForm();
     summary_->Show(s, courts_);
+    weekStatus_->Update(s);
 }
 
 void MainWin::MakeForm() {

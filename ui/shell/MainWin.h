@@ -30,6 +30,7 @@ class PlayerPanel;
 class PlayerDetailPanel;
 class CoachPanel;
 class HelpWin;
+class WeekStatus;
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -78,6 +79,7 @@ public:
     QLabel *SeasonRecordLabel() const { return seasonRecord_; }
     CommandBar *Bar() const { return bar_; }
     GroundsView *Grounds() const { return grounds_; }
+    WeekStatus *News() const { return weekStatus_; }
     QTimer &TimeSpend() { return timeSpend_; }
     QTimer &MarkTime() { return markTime_; }
 
@@ -159,6 +161,7 @@ private:
     QLabel *record_ = nullptr;
     QLabel *seasonPrize_ = nullptr;
     QLabel *seasonRecord_ = nullptr;
+    WeekStatus *weekStatus_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
     QPointer<HelpWin> help_;
 };

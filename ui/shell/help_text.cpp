@@ -290,6 +290,8 @@ std::vector<HelpSection> HelpSections() {
         {QStringLiteral("matches"), QStringLiteral("試合と大会"), Matches()},
         {QStringLiteral("money"), QStringLiteral("お金"), MoneySection()},
         {QStringLiteral("keys"), QStringLiteral("キー操作"), Keys()},
+        {QStringLiteral("access"), QStringLiteral("スクリーンリーダーとキーボード"),
+         HelpAccessHtml()},
         {QStringLiteral("hints"), QStringLiteral("勝つためのヒント"), HelpHintsHtml()},
     };
 }

@@ -26,4 +26,7 @@ QString HelpHintsHtml();
 // "はじめての4月": the first April's checklist.
 QString HelpFirstAprilHtml();
 
+// The body of "スクリーンリーダーとキーボード" (help_access.cpp).
+QString HelpAccessHtml();
+
 }  // namespace tk

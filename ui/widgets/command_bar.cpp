@@ -9,6 +9,7 @@
 #include <QPainter>
 #include <QToolTip>
 
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/pictures.h"
 
 namespace tk {
@@ -47,6 +48,7 @@ CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(Pictur
         4;
     status_->setGeometry(left, 0, width, kCommandDrawTop * 2 + kCommandFaceHeight);
     status_->hide();
+    BuildItems();
     setFixedSize(sizeHint());
     setAttribute(Qt::WA_OpaquePaintEvent, false);
 }
@@ -61,6 +63,7 @@ void CommandBar::SetAdvancing(bool running, bool stopping) {
     advancing_ = running;
     status_->setText(QString::fromUtf8(stopping ? kStoppingText : kRunningText));
     status_->setVisible(running);
+    NameItem(kAdvanceButton);
     update();
 }
 
@@ -74,10 +77,12 @@ QRect CommandBar::ButtonRect(int i) const {
 
 void CommandBar::SetButtonToolTip(int index, const QString &text) {
     toolTips_[static_cast<std::size_t>(index)] = text;
+    NameItem(index);
 }
 
 void CommandBar::SetButtonEnabled(int index, bool enabled) {
     enabled_[static_cast<std::size_t>(index)] = enabled;
+    items_[static_cast<std::size_t>(index)]->setEnabled(enabled);
     update();
 }
 

@@ -14,6 +14,8 @@ class QLabel;
 
 namespace tk {
 
+class AccessibleItem;
+
 class CommandBar : public QWidget {
     Q_OBJECT
 
@@ -35,6 +37,8 @@ public:
     void SetAdvancing(bool running, bool stopping = false);
     bool Advancing() const { return advancing_; }
     QLabel *AdvanceStatus() const { return status_; }
+    // What accessibility sees of button i: a push button with its name, key and state.
+    AccessibleItem *ButtonItem(int index) const { return items_[static_cast<std::size_t>(index)]; }
 
     QSize sizeHint() const override;
 
@@ -51,6 +55,8 @@ protected:
 private:
     int ButtonAt(const QPoint &pos) const;
     int FaceOf(int button) const;
+    void BuildItems();
+    void NameItem(int index);
 
     QPixmap strip_;
     std::array<bool, kCommandBarButtons> enabled_{};
@@ -58,6 +64,7 @@ private:
     int pressed_ = -1;
     bool advancing_ = false;
     QLabel *status_ = nullptr;
+    std::array<AccessibleItem *, kCommandBarButtons> items_{};
 };
 
 }  // namespace tk

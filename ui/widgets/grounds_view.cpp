@@ -15,6 +15,7 @@ namespace tk {
 GroundsView::GroundsView(QWidget *parent) : QWidget(parent) {
     setFixedSize(sizeHint());
     setCursor(Qt::PointingHandCursor);
+    BuildItems();
 }
 
 QSize GroundsView::sizeHint() const {
@@ -43,16 +44,21 @@ void GroundsView::Redraw(const GameState &s) {
         displayKinds_[static_cast<std::size_t>(lot)] =
             DisplayKind(s, s.Facilities[static_cast<std::size_t>(lot)].Kind);
     sides_ = {s.ViewFlags[0], s.ViewFlags[1]};
+    for (int lot = 0; lot < kLots; ++lot)
+        lotTexts_[static_cast<std::size_t>(lot)] = LotAccessibleText(s, lot);
+    NameItems();
     update();
 }
 
 void GroundsView::SetSelectedLot(int lot) {
     selected_ = lot;
+    NameItems();
     update();
 }
 
 void GroundsView::SetOverlayVisible(bool visible) {
     overlay_ = visible;
+    NameItems();
     update();
 }
 

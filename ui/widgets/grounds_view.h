@@ -8,6 +8,11 @@
 
 namespace tk {
 
+class AccessibleItem;
+
+// What a screen reader reads of a lot: its number, kind, use and condition.
+QString LotAccessibleText(const GameState &s, int lot);
+
 class GroundsView : public QWidget {
     Q_OBJECT
 
@@ -26,6 +31,8 @@ public:
     // The lot under a point of the view, or -1.
     static int LotAt(const QPoint &pos);
     static QRect LotRect(int lot);
+    // What accessibility sees of lot i: a button naming its kind and condition.
+    AccessibleItem *LotItem(int lot) const { return items_[static_cast<std::size_t>(lot)]; }
 
     QSize sizeHint() const override;
 
@@ -39,6 +46,11 @@ protected:
     void mouseDoubleClickEvent(QMouseEvent *event) override;
 
 private:
+    void BuildItems();
+    void NameItems();
+
+    std::array<AccessibleItem *, kLots> items_{};
+    std::array<QString, kLots> lotTexts_{};
     std::array<int, kLots> displayKinds_{};
     std::array<std::uint8_t, 2> sides_{};
     int selected_ = 0;

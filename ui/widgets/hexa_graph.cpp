@@ -7,8 +7,10 @@
 #include <QPainter>
 #include <QPen>
 
+#include "core/rules/lookups.h"
 #include "core/rules/rating_rules.h"
 #include "ui/base/units.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/label_style.h"
 
 namespace tk {
@@ -24,6 +26,7 @@ const QColor kCaptionColour(255, 255, 255);
 HexaGraph::HexaGraph(QWidget *parent) : QWidget(parent) {
     setObjectName(QStringLiteral("HexaGraph"));
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAccessibleName(QStringLiteral("能力グラフ"));
 }
 
 void HexaGraph::MakeGraph(int d1, int d2, int d3, int d4, int d5, int d6) {
@@ -32,6 +35,12 @@ void HexaGraph::MakeGraph(int d1, int d2, int d3, int d4, int d5, int d6) {
 
 void HexaGraph::MakeGraph(const Levels &levels) {
     levels_ = levels;
+    // The chart's six grades as text, for a screen reader: "能力グラフ スタミナ B、パワー C…".
+    QStringList grades;
+    for (std::size_t k = 0; k < levels.size(); ++k)
+        grades << QString::fromUtf8(Captions()[k]) + QLatin1Char(' ') +
+                      QString::fromStdString(GradeLetter(levels[k]));
+    SetAccessibleText(this, QStringLiteral("能力グラフ ") + grades.join(QStringLiteral("、")));
     update();
 }
 

@@ -9,6 +9,7 @@
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
 #include "storage/game_modules.h"
+#include "ui/widgets/accessible_item.h"
 
 namespace tk {
 
@@ -138,6 +139,7 @@ void ProgressChart::SetTitle(const QString &title) {
 void ProgressChart::ShowNothing(const QString &why) {
     spec_.lines.clear();
     spec_.title = why;
+    SetAccessibleText(this, why);
     markWeek_ = -1;
     Redraw();
 }
@@ -170,6 +172,17 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
     spec_.x = {first, std::max(last, first + 1.0 / 12), QStringLiteral("年目"),
                QStringLiteral("%.1f"), 0};
     spec_.y = {0, 250, QStringLiteral("能力"), QStringLiteral("%d"), 6};
+    // The curves in words: each skill from the first month end charted to the last.
+    if (!points.empty()) {
+        QStringList skills;
+        for (int k = 0; k < 6; ++k)
+            skills << QStringLiteral("%1 %2→%3")
+                          .arg(QString::fromUtf8(kSkillNames[k]))
+                          .arg(int{points.front().levels.skills[static_cast<std::size_t>(k)]})
+                          .arg(int{points.back().levels.skills[static_cast<std::size_t>(k)]});
+        SetAccessibleText(this, QStringLiteral("能力の推移（月末）"),
+                          skills.join(QStringLiteral("、")));
+    }
     Redraw();
 }
 

@@ -8,6 +8,7 @@
 
 #include "core/rules/land_rules.h"
 #include "ui/base/units.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/label_style.h"
 
 namespace tk {
@@ -62,6 +63,13 @@ void LandPanel::ShowLot(const GameState &s, int lot) {
     const QColor colour = ColorFromRgb(DurabilityBarColour(f));
     bar_->setFixedWidth(TwipsToPixels(DurabilityBarWidth(f.Durability)));
     bar_->setStyleSheet(QStringLiteral("background: %1;").arg(colour.name()));
+    // The condition bar read as its value, with the caption before it.
+    const QString condition = QStringLiteral("状態 %1/%2、%3")
+                                  .arg(f.Durability)
+                                  .arg(kMaxDurability)
+                                  .arg(Q(LotUsabilityText(s, lot)));
+    SetAccessibleText(bar_, condition);
+    SetAccessibleText(bar_->parentWidget(), condition);
 }
 
 CourtSummary::CourtSummary(QWidget *parent) : QWidget(parent) {

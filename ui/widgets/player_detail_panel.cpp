@@ -9,6 +9,7 @@
 
 #include "core/rules/rating_rules.h"
 #include "ui/base/units.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/hexa_graph.h"
 #include "ui/widgets/label_style.h"
 
@@ -70,6 +71,15 @@ PlayerDetailPanel::PlayerDetailPanel(QWidget *parent) : QWidget(parent) {
     layout->addLayout(facts);
 }
 
+void PlayerDetailPanel::NameConditionBar(int twips) {
+    // The bar's length as a share of a full bar, so a screen reader reads its value.
+    const int full = ConditionBarTwips(HexaGraph::kFullLevel);
+    const int percent = full > 0 ? (twips * 100 + full / 2) / full : 0;
+    const QString text = QString::fromUtf8(kConditionCaption) + QStringLiteral(" %1%").arg(percent);
+    SetAccessibleText(bar_, text);
+    SetAccessibleText(bar_->parentWidget(), text);
+}
+
 QLabel *PlayerDetailPanel::Force(int i) const {
     switch (i) {
         case 1: return style_;
@@ -84,6 +94,7 @@ void PlayerDetailPanel::Show(const GameState &s, int player) {
     const PlayerSummary v = MakePlayerSummary(s, player);
     graphs_->MakeGraph(v.levels);
     bar_->resize(TwipsToPixels(v.conditionTwips), bar_->height());
+    NameConditionBar(v.conditionTwips);
     style_->setText(FromUtf8(v.style));
     SetTextColour(style_, ColorFromRgb(v.styleColour));
     salary_->setText(FromUtf8(v.salary));
@@ -93,6 +104,7 @@ void PlayerDetailPanel::Show(const GameState &s, int player) {
 void PlayerDetailPanel::Clear() {
     graphs_->MakeGraph(HexaGraph::Levels{});
     bar_->resize(0, bar_->height());
+    NameConditionBar(0);
     style_->clear();
     salary_->clear();
     age_->clear();

@@ -28,6 +28,8 @@ public:
     QLabel *Force(int i) const;
 
 private:
+    void NameConditionBar(int twips);
+
     HexaGraph *graphs_ = nullptr;
     QWidget *bar_ = nullptr;
     QLabel *style_ = nullptr;

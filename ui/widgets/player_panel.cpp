@@ -6,6 +6,7 @@
 #include <QVBoxLayout>
 
 #include "core/rules/rating_rules.h"
+#include "ui/widgets/accessible_item.h"
 #include "ui/widgets/click_label.h"
 #include "ui/widgets/label_style.h"
 #include "ui/widgets/player_detail_panel.h"
@@ -29,6 +30,7 @@ PlayerPanel::PlayerPanel(QWidget *parent) : QWidget(parent) {
         mark->setObjectName(QStringLiteral("Elected_%1").arg(i));
         mark->setFixedWidth(mark->sizeHint().width());
         mark->setVisible(false);
+        mark->setAccessibleName(QStringLiteral("選択中の選手"));
         // The hidden mark keeps its room so that the names never shift.
         QSizePolicy keep = mark->sizePolicy();
         keep.setRetainSizeWhenHidden(true);
@@ -74,6 +76,12 @@ void PlayerPanel::MakePlayerWin(const GameState &s) {
     for (std::size_t i = 0; i < rows.size(); ++i) {
         names_[i]->setText(FromUtf8(rows[i].name));
         SetBackgroundColour(names_[i], ColorFromRgb(rows[i].background));
+        // The colour says who plays; a screen reader hears it in words.
+        const QString spoken = rows[i].name.empty() ? QStringLiteral("空き")
+                               : rows[i].background == kRegularNameColour
+                                   ? FromUtf8(rows[i].name) + QStringLiteral("（レギュラー）")
+                                   : FromUtf8(rows[i].name);
+        SetAccessibleText(names_[i], spoken);
     }
 }
 

@@ -110,7 +110,9 @@ private slots:
             role = face->role();
             ClickButton(modal, QStringLiteral("閉じる"));
         });
-        ShowNotice(QStringLiteral("雨のため\r練習は室内で行いました。"), title, 12);
+        MessageRoute().ShowNotice(MessageKind::Report,
+                                  QStringLiteral("雨のため\r練習は室内で行いました。"), title, 12,
+                                  nullptr);
         QVERIFY(answer.Acted());
         QCOMPARE(role, QAccessible::AlertMessage);
         QCOMPARE(seenName, name);

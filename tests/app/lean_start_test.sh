@@ -23,7 +23,7 @@ start() {
     shift
     local -a trace=()
     command -v strace >/dev/null &&
-        trace=(strace -f -qq -e trace=fsync,fdatasync,sync_file_range -o "$work/$name.syncs")
+        trace=(strace -f -qq -y -e trace=fsync,fdatasync,sync_file_range -o "$work/$name.syncs")
     env "$@" TK_SHOWN_MAPS="$work/$name.maps" timeout 60 "${trace[@]}" "$work/tennis-kantoku" \
         >/dev/null 2>&1 || fail "$name: the game did not start and quit once painted"
     [ -s "$work/$name.maps" ] || fail "$name: no map of the libraries written"
@@ -38,7 +38,10 @@ for name in title main; do
     found="$(grep -oE "($unwanted)[^ ]*" "$work/$name.maps" | sort -u | tr '\n' ' ')"
     [ -z "$found" ] || fail "$name: maps $found before its first paint"
     if [ -f "$work/$name.syncs" ]; then
-        syncs="$(grep -cE 'fsync|fdatasync|sync_file_range' "$work/$name.syncs")"
+        # The slot's lock is taken before the game is read, and the lock file syncs its few
+        # bytes: that one is the price of one running copy per slot.
+        syncs="$(grep -E 'fsync|fdatasync|sync_file_range' "$work/$name.syncs" |
+            grep -cvE '\.Kumo\.lock>')"
         [ "$syncs" -eq 0 ] || fail "$name: $syncs syncs before its first paint"
     fi
 done

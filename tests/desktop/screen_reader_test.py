@@ -410,10 +410,10 @@ def main():
         wait_for(screen + " closed", lambda: not other_window(main_win))
 
     # Save and quit through the menu, answering its question.
-    menu_item = find(main_win, pyatspi.ROLE_MENU_ITEM, "^保存して終了$")
+    menu_item = find(main_win, pyatspi.ROLE_MENU_ITEM, "^保存して終了")
     if menu_item is None:
-        press(main_win, "^ファイル$", pyatspi.ROLE_MENU_ITEM)
-        menu_item = wait_for("保存して終了", lambda: find_menu_item("^保存して終了$"))
+        press(main_win, "^ファイル", pyatspi.ROLE_MENU_ITEM)
+        menu_item = wait_for("保存して終了", lambda: find_menu_item("^保存して終了"))
     # The menu entry runs its question inside the call, so the call is not waited for.
     pyatspi.Atspi.set_timeout(2000, -1)
     try:

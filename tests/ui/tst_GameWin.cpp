@@ -115,7 +115,7 @@ private slots:
         QCOMPARE(win.CurrentMatch().TeamLosses(), outcome.losses);
         std::vector<std::string> expected = engine.ui.Texts();
         AfterClose expectedNext = engineNext;
-        if (pace == QStringLiteral("skip")) {
+        if (pace == QStringLiteral("skip") || pace == QStringLiteral("notice")) {
             // A lost round's result and prize come with the summary, not after the close.
             if (engineNext == AfterClose::kAwardResult) {
                 FinishAfterClose(engine.game, engineNext);

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 
+#include <QAbstractScrollArea>
 #include <QLabel>
 #include <QVBoxLayout>
 
@@ -127,6 +128,14 @@ ProgressChart::ProgressChart(QWidget *parent) : QWidget(parent) {
     spec_.legendRight = true;
 }
 
+// The chart and the view the module drew it in say the same: a screen reader meets either.
+void ProgressChart::Describe(const QString &name, const QString &description) {
+    SetAccessibleText(this, name, description);
+    SetAccessibleText(view_, name, description);
+    if (auto *area = qobject_cast<QAbstractScrollArea *>(view_))
+        SetAccessibleText(area->viewport(), name, description);
+}
+
 void ProgressChart::Redraw() {
     Draw(view_, spec_);
 }
@@ -139,7 +148,7 @@ void ProgressChart::SetTitle(const QString &title) {
 void ProgressChart::ShowNothing(const QString &why) {
     spec_.lines.clear();
     spec_.title = why;
-    SetAccessibleText(this, why);
+    Describe(why);
     markWeek_ = -1;
     Redraw();
 }
@@ -180,8 +189,7 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
                           .arg(QString::fromUtf8(kSkillNames[k]))
                           .arg(int{points.front().levels.skills[static_cast<std::size_t>(k)]})
                           .arg(int{points.back().levels.skills[static_cast<std::size_t>(k)]});
-        SetAccessibleText(this, QStringLiteral("能力の推移（月末）"),
-                          skills.join(QStringLiteral("、")));
+        Describe(QStringLiteral("能力の推移（月末）"), skills.join(QStringLiteral("、")));
     }
     Redraw();
 }

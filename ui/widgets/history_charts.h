@@ -47,6 +47,7 @@ public:
     int MarkWeek() const { return markWeek_; }
 
 private:
+    void Describe(const QString &name, const QString &description = QString());
     void Redraw();
 
     QWidget *view_ = nullptr;  // the module's chart view, or a label without it

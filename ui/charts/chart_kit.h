@@ -42,7 +42,7 @@ public:
     // A new chart view, empty, that takes no keyboard focus.
     virtual QWidget *MakeView(QWidget *parent, int minWidth, int minHeight) const = 0;
     // Replaces what a view made by MakeView shows.
-    virtual void Draw(QWidget *view, const ChartSpec &spec) const = 0;
+    virtual void Draw(QWidget *view, const ChartSpec &drawing) const = 0;
 };
 
 // The module's one entry point, looked up by this name.

@@ -31,7 +31,7 @@ public:
         return view;
     }
 
-    void Draw(QWidget *widget, const ChartSpec &spec) const override {
+    void Draw(QWidget *widget, const ChartSpec &drawing) const override {
         auto *view = qobject_cast<QChartView *>(widget);
         if (view == nullptr) return;
         QChart *chart = view->chart();
@@ -40,11 +40,11 @@ public:
             chart->removeAxis(axis);
             delete axis;
         }
-        chart->setTitle(spec.title);
-        chart->legend()->setAlignment(spec.legendRight ? Qt::AlignRight : Qt::AlignBottom);
-        chart->legend()->setVisible(spec.legend);
-        if (spec.lines.empty()) return;
-        for (const ChartLine &l : spec.lines) {
+        chart->setTitle(drawing.title);
+        chart->legend()->setAlignment(drawing.legendRight ? Qt::AlignRight : Qt::AlignBottom);
+        chart->legend()->setVisible(drawing.legend);
+        if (drawing.lines.empty()) return;
+        for (const ChartLine &l : drawing.lines) {
             auto *series = new QLineSeries;
             series->setName(l.name);
             QPen pen(l.colour);
@@ -54,8 +54,8 @@ public:
             series->replace(l.points);
             chart->addSeries(series);
         }
-        QValueAxis *x = Axis(chart, Qt::AlignBottom, spec.x);
-        QValueAxis *y = Axis(chart, Qt::AlignLeft, spec.y);
+        QValueAxis *x = Axis(chart, Qt::AlignBottom, drawing.x);
+        QValueAxis *y = Axis(chart, Qt::AlignLeft, drawing.y);
         for (QAbstractSeries *s : chart->series()) {
             s->attachAxis(x);
             s->attachAxis(y);

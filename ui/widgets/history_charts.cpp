@@ -36,11 +36,11 @@ QWidget *MakeView(QWidget *parent, int width, int height) {
     return label;
 }
 
-void Draw(QWidget *view, const ChartSpec &spec) {
+void Draw(QWidget *view, const ChartSpec &drawing) {
     if (const ChartKit *kit = Charts()) {
-        kit->Draw(view, spec);
+        kit->Draw(view, drawing);
     } else if (auto *label = qobject_cast<QLabel *>(view)) {
-        label->setText(spec.title + QStringLiteral("\n（グラフを表示できません）"));
+        label->setText(drawing.title + QStringLiteral("\n（グラフを表示できません）"));
     }
 }
 
@@ -68,33 +68,33 @@ QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seas
     std::sort(order.begin(), order.end(),
               [](const SeasonRecord *a, const SeasonRecord *b) { return a->season < b->season; });
 
-    ChartSpec spec;
+    ChartSpec drawing;
     double low = 0, high = 1;
     if (kind == SeasonChart::Funds) {
-        spec.title = QStringLiteral("年度末の資金");
-        spec.y.title = QStringLiteral("万円");
+        drawing.title = QStringLiteral("年度末の資金");
+        drawing.y.title = QStringLiteral("万円");
         ChartLine funds = Line(QStringLiteral("資金"), QColor(0, 128, 0));
         for (const SeasonRecord *s : order) {
             funds.points.append({static_cast<double>(s->season), static_cast<double>(s->funds)});
             low = std::min(low, static_cast<double>(s->funds));
             high = std::max(high, static_cast<double>(s->funds));
         }
-        spec.lines.push_back(std::move(funds));
-        spec.legend = false;
+        drawing.lines.push_back(std::move(funds));
+        drawing.legend = false;
     } else if (kind == SeasonChart::Level) {
-        spec.title = QStringLiteral("チームレベル");
-        spec.y.title = QStringLiteral("Lv.");
+        drawing.title = QStringLiteral("チームレベル");
+        drawing.y.title = QStringLiteral("Lv.");
         high = 5;
         ChartLine level = Line(QStringLiteral("レベル"), QColor(255, 128, 0));
         for (const SeasonRecord *s : order)
             level.points.append(
                 {static_cast<double>(s->season), static_cast<double>(s->teamLevel)});
-        spec.lines.push_back(std::move(level));
-        spec.legend = false;
-        spec.y.ticks = 6;
+        drawing.lines.push_back(std::move(level));
+        drawing.legend = false;
+        drawing.y.ticks = 6;
     } else {
-        spec.title = QStringLiteral("シーズンの勝敗");
-        spec.y.title = QStringLiteral("試合");
+        drawing.title = QStringLiteral("シーズンの勝敗");
+        drawing.y.title = QStringLiteral("試合");
         ChartLine wins = Line(QStringLiteral("勝"), QColor(0, 0, 255));
         ChartLine losses = Line(QStringLiteral("敗"), QColor(255, 0, 0));
         for (const SeasonRecord *s : order) {
@@ -103,18 +103,18 @@ QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seas
             losses.points.append({static_cast<double>(s->season), static_cast<double>(all.losses)});
             high = std::max({high, static_cast<double>(all.wins), static_cast<double>(all.losses)});
         }
-        spec.lines.push_back(std::move(wins));
-        spec.lines.push_back(std::move(losses));
+        drawing.lines.push_back(std::move(wins));
+        drawing.lines.push_back(std::move(losses));
     }
     const double first = order.empty() ? 1 : order.front()->season;
     const double last = order.empty() ? 1 : order.back()->season;
-    spec.x = {first, std::max(last, first + 1), QStringLiteral("シーズン（年目）"),
-              QStringLiteral("%d"), std::min(11, static_cast<int>(last - first) + 2)};
-    spec.y.low = low;
-    spec.y.high = high;
-    spec.y.format = QStringLiteral("%.0f");
+    drawing.x = {first, std::max(last, first + 1), QStringLiteral("シーズン（年目）"),
+                 QStringLiteral("%d"), std::min(11, static_cast<int>(last - first) + 2)};
+    drawing.y.low = low;
+    drawing.y.high = high;
+    drawing.y.format = QStringLiteral("%.0f");
     QWidget *view = MakeView(parent, 420, 240);
-    Draw(view, spec);
+    Draw(view, drawing);
     return view;
 }
 

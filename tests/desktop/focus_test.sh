@@ -6,16 +6,6 @@
 tk_setup "$1"
 tk_start
 
-gone() {
-    local tries=50
-    while [ "$tries" -gt 0 ]; do
-        [ -z "$(tk_line window "$1")" ] && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    tk_fail "window $1 is still open"
-}
-
 # The new-game screen is a dialog of the title screen, and opens over it.
 tk_wait_window BeginForm
 tk_x_focus_is BeginForm SaveData0
@@ -29,7 +19,7 @@ tk_key Return
 tk_wait_window MeSForm
 # The introduction waits for 閉じる, which Enter presses: the main screen has the keys again.
 tk_key Return
-gone MeSForm
+tk_wait_gone MeSForm
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: the introduction closed with Enter"
 
@@ -41,10 +31,10 @@ tk_click Spon_0
 tk_wait_window SelectSponWin
 tk_x_focus_is SelectSponWin
 tk_key Escape
-gone SelectSponWin
+tk_wait_gone SelectSponWin
 tk_x_focus_is ZimuWin Spon_0
 tk_key Escape
-gone ZimuWin
+tk_wait_gone ZimuWin
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: the office and the sponsor screen, closed by keys"
 
@@ -56,10 +46,10 @@ tk_wait_text LotName '.'
 tk_click Buy
 tk_wait_window MesQWin
 tk_click_text 'いいえ'
-gone MesQWin
+tk_wait_gone MesQWin
 tk_x_focus_is TochiWin
 tk_key Escape
-gone TochiWin
+tk_wait_gone TochiWin
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: the lot screen's question answered by a click"
 
@@ -69,7 +59,7 @@ tk_wait_window GameSetWin
 tk_key Return
 tk_wait_window MesQWin
 tk_click_text 'はい'
-gone GameSetWin
+tk_wait_gone GameSetWin
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: a practice match booked"
 
@@ -78,7 +68,7 @@ tk_key 5
 tk_wait_window SetWIn
 tk_click FastOption
 tk_click OkButton
-gone SetWIn
+tk_wait_gone SetWIn
 tk_x_focus_is MainWin PlayerPanel
 
 # The match week: the match screens and their notices, then the main screen again.
@@ -121,7 +111,7 @@ while [ -n "$(tk_line window IraiWin)" ] || [ -n "$(tk_line window MeSForm)" ]; 
 done
 tk_x_focus_is PlayerSetWin
 tk_key Escape
-gone PlayerSetWin
+tk_wait_gone PlayerSetWin
 tk_x_focus_is MainWin PlayerPanel
 echo "ok: a scouting request"
 

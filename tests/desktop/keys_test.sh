@@ -16,16 +16,6 @@ focus_is() {
     tk_fail "the focus is on '$(tk_focus_name)', not on $1"
 }
 
-gone() {
-    local tries=50
-    while [ "$tries" -gt 0 ]; do
-        [ -z "$(tk_line window "$1")" ] && return 0
-        sleep 0.1
-        tries=$((tries - 1))
-    done
-    tk_fail "window $1 is still open"
-}
-
 # Title screen: the first slot has the focus; Enter opens it.
 tk_wait_window BeginForm
 focus_is SaveData0
@@ -37,7 +27,7 @@ focus_is NameText1
 tk_key M g r Return
 tk_wait_window MeSForm
 tk_key Return  # the introduction's 閉じる
-gone MeSForm
+tk_wait_gone MeSForm
 tk_wait_window MainWin
 echo "ok: Enter through the title and new-game screens"
 
@@ -56,11 +46,11 @@ echo "ok: the arrow keys move through the squad"
 tk_key 6
 tk_wait_window ZimuWin
 tk_key Escape
-gone ZimuWin
+tk_wait_gone ZimuWin
 tk_key F1
 tk_wait_window HelpWin
 tk_key Escape
-gone HelpWin
+tk_wait_gone HelpWin
 focus_is PlayerPanel
 echo "ok: 6 opens the office, F1 the help, Esc closes them"
 

@@ -149,6 +149,17 @@ tk_wait_for() {
 tk_wait_widget() { tk_wait_for widget "$@"; }
 tk_wait_window() { tk_wait_for window "$@"; }
 
+# Waits up to five seconds for window $1 to close.
+tk_wait_gone() {
+    local tries=50
+    while [ "$tries" -gt 0 ]; do
+        [ -z "$(tk_line window "$1")" ] && return 0
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "window $1 is still open"
+}
+
 tk_click() {
     local line x y w h
     line="$(tk_line widget "$1")" || true

@@ -52,24 +52,28 @@ void AddSquadAlerts(const GameState &s, std::vector<Alert> &out) {
                        AlertFix::Lineup});
 }
 
-// Individual practice trains nobody when its value comes to the bare 3: without an
-// individual coach every court goes to team practice, and with one the allotment may too.
+// Individual practice of a fine or cloudy week trains nobody when its value comes to the bare 3:
+// without an individual coach every court goes to team practice, and with one the allotment may
+// too. (A rainy week trains them on the indoor courts.)
 void AddPracticeAlert(const GameState &s, std::vector<Alert> &out) {
     bool individual = false;
     for (int p = 0; p < PlayerCount(s); ++p)
         individual = individual || s.Players[static_cast<std::size_t>(p)].PracticeSlot != 0;
     if (!individual) return;
+    if (!HasIndividualCoach(s)) {
+        out.push_back({AlertKind::IdleIndividual, 0,
+                       "個人練習の選手がいますが、個人コーチがいません。\r晴れと曇りの週は個人練習"
+                       "が行われません。",
+                       AlertFix::Practice});
+        return;
+    }
     GameState fitted = s;  // the allotments as the practice will fit them to the courts
     const CourtCounts courts = CountUsableCourts(fitted);
-    if (ComputePracticeValues(fitted, courts).individual != 3) return;
-    if (!HasIndividualCoach(s))
-        out.push_back({AlertKind::IdleIndividual, 0,
-                       "個人練習の選手がいますが、個人コーチがいません。\r個人練習は行われません。",
-                       AlertFix::Practice});
-    else
-        out.push_back({AlertKind::IdleIndividual, 0,
-                       "個人練習に使えるコートがありません。\r個人練習は行われません。",
-                       AlertFix::Allotment});
+    if (ComputePracticeValues(fitted, courts).individual == 3)
+        out.push_back(
+            {AlertKind::IdleIndividual, 0,
+             "個人練習に使えるコートがありません。\r晴れと曇りの週は個人練習が行われません。",
+             AlertFix::Allotment});
 }
 
 void AddMoneyAlert(const GameState &s, std::vector<Alert> &out) {
@@ -84,16 +88,24 @@ void AddMoneyAlert(const GameState &s, std::vector<Alert> &out) {
 // The calendar index an application for tournament `index` would write, as EnterGame does.
 int ApplicationWeek(const GameState &s, int index) {
     const int year = YearOf(s.WeekCount);
-    const int w = TournamentWeekOfYear(s, index);
-    const int i = 48 * (year - 1) + w;
+    const int i = 48 * (year - 1) + TournamentWeekOfYear(s, index);
     return i <= s.WeekCount ? i + 48 : i;
+}
+
+// Entered at a date within the coming year (関東選抜 in June leaves December to apply for
+// once June is behind).
+bool EnteredAhead(const GameState &s, int index) {
+    for (int w = std::max(0, static_cast<int>(s.WeekCount));
+         w <= std::min(kLastWeek, s.WeekCount + 48); ++w)
+        if (s.MatchKind(w) == index * 10) return true;
+    return false;
 }
 
 void AddTournamentAlerts(const GameState &s, std::vector<Alert> &out) {
     for (int index = 2; index <= 4; ++index) {
         if (!CanApplyForTournament(s, index)) continue;
         const int week = ApplicationWeek(s, index);
-        if (week < 0 || week > kLastWeek || s.MatchKind(week) == index * 10) continue;
+        if (week < 0 || week > kLastWeek || EnteredAhead(s, index)) continue;
         out.push_back({AlertKind::TournamentOpen, index,
                        CompetitionName(index * 10) + "に出場できます（" + DateText(week) +
                            "）。\r試合の画面から申し込めます。",

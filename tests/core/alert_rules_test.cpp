@@ -95,6 +95,20 @@ TEST(Alerts, WhatTheRecordShows) {
              s.MatchKind(23) = 20;
          },
          {}},
+        {"関東選抜 entered for June, in June",
+         [](GameState &s) {
+             s.Category[2].Qualified = kTrue;
+             s.MatchKind(23) = 20;
+             s.WeekCount = 21;
+         },
+         {}},
+        {"関東選抜 played in June, December open",
+         [](GameState &s) {
+             s.Category[2].Qualified = kTrue;
+             s.MatchKind(23) = 23;
+             s.WeekCount = 25;
+         },
+         {{K::TournamentOpen, 2, F::Matches}}},
         {"関東選抜 every year",
          [](GameState &s) {
              s.Category[2].Qualified = kTrue;

@@ -11,7 +11,9 @@
 namespace tk {
 
 namespace {
-constexpr int kLinesShown = 6;  // two alerts; more scroll, so the column keeps its room
+// One alert (two lines and its command); more scroll, and the title counts them, so that the
+// main screen still fits 1280x720 (1920x1080 at 150 %).
+constexpr int kLinesShown = 3;
 }  // namespace
 
 AlertList::AlertList(QWidget *parent) : QGroupBox(QStringLiteral("要対応"), parent) {
@@ -27,7 +29,8 @@ AlertList::AlertList(QWidget *parent) : QGroupBox(QStringLiteral("要対応"), p
     // The arrow keys stay with the squad; the commands' own keys fix an alert from the keyboard.
     list_->setFocusPolicy(Qt::NoFocus);
     // A fixed height, alerts or none, so that the main screen's layout never moves.
-    list_->setFixedHeight(kLinesShown * list_->fontMetrics().lineSpacing() + 8);
+    list_->setFixedHeight(kLinesShown * list_->fontMetrics().lineSpacing() +
+                          2 * list_->frameWidth() + 10);
     list_->setAccessibleName(QStringLiteral("要対応"));
     layout->addWidget(list_);
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {
@@ -62,6 +65,8 @@ void AlertList::Show(const std::vector<Alert> &alerts) {
     }
     if (alerts_.empty())
         (new QListWidgetItem(QStringLiteral("なし"), list_))->setFlags(Qt::NoItemFlags);
+    setTitle(alerts_.empty() ? QStringLiteral("要対応")
+                             : QStringLiteral("要対応（%1件）").arg(Count()));
     SetAccessibleText(this, alerts_.empty() ? QStringLiteral("要対応 なし")
                                             : QStringLiteral("要対応 %1件").arg(Count()));
 }

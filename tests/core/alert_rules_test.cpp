@@ -46,9 +46,6 @@ TEST(Alerts, WhatTheRecordShows) {
         {"a court at 299",
          [](GameState &s) { Court(s, 1, kOutdoorCourt, 299); },
          {{K::CourtWearing, 1, F::Grounds}}},
-        {"a court at 201",
-         [](GameState &s) { Court(s, 1, kOutdoorCourt, 201); },
-         {{K::CourtWearing, 1, F::Grounds}}},
         {"the only court at 200",
          [](GameState &s) { Court(s, 1, kOutdoorCourt, 200); },
          {{K::NoCourt, 0, F::Grounds}, {K::CourtUnusable, 1, F::Grounds}}},
@@ -109,12 +106,6 @@ TEST(Alerts, WhatTheRecordShows) {
              s.WeekCount = 25;
          },
          {{K::TournamentOpen, 2, F::Matches}}},
-        {"関東選抜 every year",
-         [](GameState &s) {
-             s.Category[2].Qualified = kTrue;
-             s.Category[2].AlwaysEnter = kTrue;
-         },
-         {}},
         {"ハヤテスポーツ with the autumn ahead",
          [](GameState &s) { s.SponsorState.Contract[1] = 4; },
          {}},
@@ -128,12 +119,6 @@ TEST(Alerts, WhatTheRecordShows) {
          [](GameState &s) {
              s.SponsorState.Contract[1] = 4;
              s.SponsorState.KeptThisYear[4] = kTrue;
-             s.WeekCount = static_cast<std::int16_t>(WeekNumber(2, 10));
-         },
-         {}},
-        {"a sponsor without a penalty",
-         [](GameState &s) {
-             s.SponsorState.Contract[2] = 1;
              s.WeekCount = static_cast<std::int16_t>(WeekNumber(2, 10));
          },
          {}},

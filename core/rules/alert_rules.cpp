@@ -142,8 +142,8 @@ void AddSponsorAlerts(const GameState &s, std::vector<Alert> &out) {
         const bool canEnter = tournament >= 2 && CanApplyForTournament(s, tournament);
         out.push_back({AlertKind::SponsorAtRisk, n,
                        SName(n) + "の常守条件「" + SZyoushu(n) +
-                           "」を満たせる試合が今期の予定にありません。\r3月末に違約金" +
-                           MoneyText(SPenalty(n)) + "を払うことになります。",
+                           "」を満たせる試合が今期の予定にありません。\rこのままだと3月末に違約金" +
+                           MoneyText(SPenalty(n)) + "を払います。",
                        canEnter ? AlertFix::Matches : AlertFix::Office});
     }
 }

@@ -45,4 +45,11 @@ RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome ou
     return RunStop::None;
 }
 
+RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome,
+                         const std::vector<Alert> &alertsBefore) {
+    const RunStop stop = RunStopAfterWeek(brought, after, outcome);
+    if (stop != RunStop::None) return stop;
+    return HasNewAlert(alertsBefore, CurrentAlerts(after)) ? RunStop::Alert : RunStop::None;
+}
+
 }  // namespace tk

@@ -2,6 +2,9 @@
 // needs the player.
 #pragma once
 
+#include <vector>
+
+#include "core/rules/alert_rules.h"
 #include "core/rules/week_rules.h"
 #include "core/state/game_state.h"
 
@@ -17,6 +20,7 @@ enum class RunStop {
     Building,   // a building was finished
     Event,      // the camp choice or the scouting result
     MatchWeek,  // the week now begun holds a match, which the player plays himself
+    Alert,      // an alert of the 要対応 list appeared that was not there before the week
 };
 
 // What playing week `s.WeekCount` brings that needs the player, judged before it is played:
@@ -27,5 +31,9 @@ RunStop WeekBrings(const GameState &s);
 // After a week has been played: why the run stops, or None to play the next week.
 // `brought` is WeekBrings of that week, judged before it was played.
 RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome);
+// The same, and a week that brings none of those stops too when an alert appeared that was
+// not among `alertsBefore` (CurrentAlerts of the record before the week).
+RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome,
+                         const std::vector<Alert> &alertsBefore);
 
 }  // namespace tk

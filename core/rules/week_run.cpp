@@ -14,7 +14,10 @@ WeekRun::WeekRun(Game &game, MatchWeekPlayer playMatchWeek)
 
 void WeekRun::Begin() {
     if (UnderWay()) return;
-    if (running_) brought_ = WeekBrings(game_.state);
+    if (running_) {
+        brought_ = WeekBrings(game_.state);
+        alertsBefore_ = CurrentAlerts(game_.state);
+    }
     if (!WeekPlayable(game_.state))
         stage_ = Stage::WeekEnd;
     else if (ThisWeekMatchKind(game_.state) != 0)
@@ -48,7 +51,7 @@ void WeekRun::EndWeek() {
     outcome_ = EndOfWeek(game_);
     stage_ = Stage::Idle;
     if (!running_) return;
-    const RunStop stop = RunStopAfterWeek(brought_, game_.state, outcome_);
+    const RunStop stop = RunStopAfterWeek(brought_, game_.state, outcome_, alertsBefore_);
     if (stop != RunStop::None || stopAsked_) StopRun(stop);
 }
 

@@ -3,7 +3,10 @@
 // player. The main screen steps it from its timers; PlayWeek runs it straight to the end.
 #pragma once
 
+#include <vector>
+
 #include "core/rules/advance_rules.h"
+#include "core/rules/alert_rules.h"
 #include "core/rules/week_rules.h"
 
 namespace tk {
@@ -60,6 +63,7 @@ private:
     bool running_ = false;
     bool stopAsked_ = false;
     RunStop brought_ = RunStop::None;  // what the week under way brings, judged at its start
+    std::vector<Alert> alertsBefore_;  // the alerts the player saw when the week started
     RunStop lastStop_ = RunStop::None;
 };
 

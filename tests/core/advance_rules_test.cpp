@@ -87,6 +87,35 @@ TEST(RunOfWeeks, WhereItStops) {
     }
 }
 
+// A week that brings nothing else stops the run when an alert appears that was not there.
+TEST(RunOfWeeks, StopsForANewAlert) {
+    struct Case {
+        const char *name;
+        int durabilityBefore, durabilityAfter;
+        bool gapAfter;
+        RunStop brought, stop;
+    };
+    const Case cases[] = {
+        {"nothing to heed", 1000, 990, false, RunStop::None, RunStop::None},
+        {"a court wearing", 310, 290, false, RunStop::None, RunStop::Alert},
+        {"still wearing", 290, 270, false, RunStop::None, RunStop::None},
+        {"worn out", 210, 195, false, RunStop::None, RunStop::Alert},
+        {"a second alert", 290, 270, true, RunStop::None, RunStop::Alert},
+        {"one gone", 290, 1000, false, RunStop::None, RunStop::None},
+        {"a month end first", 310, 290, false, RunStop::MonthEnd, RunStop::MonthEnd},
+    };
+    for (const Case &c : cases) {
+        test::TestGame t;
+        StartNewGame(t.game, "テニス部", "山田");
+        t.state.Facilities[1].Durability = static_cast<std::int16_t>(c.durabilityBefore);
+        const std::vector<Alert> before = CurrentAlerts(t.state);
+        t.state.Facilities[1].Durability = static_cast<std::int16_t>(c.durabilityAfter);
+        if (c.gapAfter) t.state.Players[0].Order = 0;
+        EXPECT_EQ(RunStopAfterWeek(c.brought, t.state, WeekOutcome::Next, before), c.stop)
+            << c.name;
+    }
+}
+
 // From a new game, runs of weeks as the player starts them one after another: the weeks each
 // plays and why it stops.
 TEST(RunOfWeeks, FirstMonthsOfANewGame) {
@@ -111,6 +140,23 @@ TEST(RunOfWeeks, FirstMonthsOfANewGame) {
     EXPECT_EQ(run(), std::make_pair(RunStop::MonthEnd, 2));   // the match, then 5月4週
     EXPECT_EQ(t.state.WeekCount, 21);
     EXPECT_EQ(t.ui.campScreens, 1);
+}
+
+// The court that wears out during a run stops it; the one already worn at its start does not.
+TEST(RunOfWeeks, AStopForACourtWornOut) {
+    for (const auto &[durability, stop] : {std::pair{290, RunStop::Event}, {212, RunStop::Alert}}) {
+        test::TestGame t;
+        StartNewGame(t.game, "テニス部", "山田");
+        t.state.Facilities[1].Durability = static_cast<std::int16_t>(durability);
+        WeekRun week(t.game, nullptr);
+        ASSERT_TRUE(week.StartRun());
+        while (week.Running()) {
+            week.Begin();
+            week.Finish();
+        }
+        EXPECT_EQ(week.LastStop(), stop) << durability;
+        EXPECT_EQ(stop == RunStop::Alert, t.state.Facilities[1].Durability <= 200) << durability;
+    }
 }
 
 }  // namespace

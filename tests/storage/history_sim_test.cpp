@@ -78,8 +78,9 @@ TEST_F(HistorySimTest, AHundredYearsAreReadBackAsTheyWerePlayed) {
         for (std::size_t p = 0; p < got.squad.size(); ++p)
             EXPECT_EQ(got.squad[p].name, want.squad[p].name);
     }
-    EXPECT_EQ(h.Messages().size(),
-              static_cast<std::size_t>(played.Ui().notices + played.Ui().questions));
+    EXPECT_EQ(
+        h.Messages().size(),
+        static_cast<std::size_t>(played.Ui().notices + played.Ui().questions + played.Ui().alerts));
     EXPECT_FALSE(h.LatestSummary().empty());
     // Every player of the last squad has a curve up to the last month end.
     for (const MonthPlayer &p : MakeMonthRecord(played.State())) {

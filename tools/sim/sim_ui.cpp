@@ -42,4 +42,12 @@ void SimUi::PlayNextRound(Game &game) {
     PlayMatchRound(game);
 }
 
+void SimUi::RecordNewAlerts() {
+    if (history_ == nullptr) return;
+    for (const Alert &a : alertWatch_.Appeared(CurrentAlerts(*state_))) {
+        history_->Message(MessageKind::Warning, a.text, kAlertTitle, state_->WeekCount, false);
+        ++alerts;
+    }
+}
+
 }  // namespace tk::sim

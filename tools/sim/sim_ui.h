@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "core/rules/alert_rules.h"
 #include "core/rules/game_ui.h"
 #include "core/rules/history_sink.h"
 
@@ -47,7 +48,12 @@ public:
         return fn();
     }
 
+    // The main screen's 要対応 list: with a history, each alert is recorded as a warning when
+    // it appears, and again only after it went away and came back.
+    void RecordNewAlerts();
+
     // What happened so far.
+    int alerts = 0;  // alerts recorded
     int notices = 0;
     int questions = 0;
     int campScreens = 0;
@@ -59,6 +65,7 @@ private:
     Policy *policy_;
     HistorySink *history_ = nullptr;
     const GameState *state_ = nullptr;
+    AlertWatch alertWatch_;
     int confirming_ = 0;
     bool keepTranscript_ = false;
     std::vector<std::string> transcript_;

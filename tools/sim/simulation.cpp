@@ -33,7 +33,10 @@ void Simulation::HandOver(std::unique_ptr<Policy> policy) {
 WeekOutcome Simulation::PlayOneWeek() {
     if (last_ != WeekOutcome::Next) return last_;
     policy_->BeforeWeek(game_, ui_);
+    // The alerts the main screen would show before and after the week.
+    ui_.RecordNewAlerts();
     last_ = PlayWeek(game_);
+    if (last_ == WeekOutcome::Next) ui_.RecordNewAlerts();
     return last_;
 }
 

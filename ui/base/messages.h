@@ -58,6 +58,11 @@ public:
         return Ask(message.toStdString(), title.toStdString(), fontSize, parent, true);
     }
 
+    // Records a message in the history without showing it: the main screen shows it itself.
+    void RecordOnly(MessageKind kind, const std::string &message, const std::string &title) const {
+        if (state_ != nullptr) Record(kind, message, title, state_->WeekCount, false);
+    }
+
 private:
     bool Ask(const std::string &message, const std::string &title, int fontSize, QWidget *parent,
              bool yesFirst) const;

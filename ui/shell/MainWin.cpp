@@ -21,6 +21,7 @@
 #include "ui/shell/game_app.h"
 #include "ui/shell/history_menu.h"
 #include "ui/shell/main_screen.h"
+#include "ui/widgets/alert_list.h"
 #include "ui/widgets/coach_panel.h"
 #include "ui/widgets/command_bar.h"
 #include "ui/widgets/grounds_view.h"
@@ -120,6 +121,10 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
     squadColumn->addWidget(players_);
     squadColumn->addWidget(details_);
     squadColumn->addWidget(coaches_);
+    alerts_ = new AlertList;
+    alerts_->SetFixCaption(&AlertFixCaption);
+    connect(alerts_, &AlertList::fixRequested, this, &MainWin::OpenAlertFix);
+    squadColumn->addWidget(alerts_);
     squadColumn->addStretch();
 
     auto *middle = new QHBoxLayout;
@@ -239,6 +244,7 @@ void MainWin::FormLoad() {
     MakeForm();
     summary_->Show(s, courts_);
     weekStatus_->Update(s);
+    RefreshAlerts();
 }
 
 void MainWin::MakeForm() {

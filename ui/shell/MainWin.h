@@ -31,6 +31,10 @@ class PlayerDetailPanel;
 class CoachPanel;
 class HelpWin;
 class WeekStatus;
+class AlertList;
+
+// How the 要対応 list names the command of a fix: "土地（8）".
+QString AlertFixCaption(AlertFix fix);
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -80,6 +84,7 @@ public:
     CommandBar *Bar() const { return bar_; }
     GroundsView *Grounds() const { return grounds_; }
     WeekStatus *News() const { return weekStatus_; }
+    AlertList *Alerts() const { return alerts_; }
     QTimer &TimeSpend() { return timeSpend_; }
     QTimer &MarkTime() { return markTime_; }
 
@@ -119,6 +124,9 @@ private:
     void OpenLineup();
     void OpenLot();
     void OpenAllotment();
+    // main_alerts.cpp: the 要対応 list.
+    void RefreshAlerts();
+    void OpenAlertFix(AlertFix fix);
     void EraseTeam();
     void LeaveToTitle();
     void HiddenKey(int key);
@@ -162,6 +170,8 @@ private:
     QLabel *seasonPrize_ = nullptr;
     QLabel *seasonRecord_ = nullptr;
     WeekStatus *weekStatus_ = nullptr;
+    AlertList *alerts_ = nullptr;
+    AlertWatch alertWatch_;  // the alerts last recorded in the history
     std::array<QPushButton *, 4> commands_{};
     QPointer<HelpWin> help_;
 };

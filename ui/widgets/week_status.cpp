@@ -5,6 +5,7 @@
 
 #include <QAccessible>
 
+#include "core/rules/alert_rules.h"
 #include "core/rules/lookups.h"
 
 namespace tk {
@@ -49,6 +50,9 @@ QString WeekNewsText(const GameState &s, std::int64_t money, int wins, int losse
     const int kind = ThisWeekMatchKind(s);
     text += QStringLiteral("今週の試合 ") +
             (kind == 0 ? QStringLiteral("なし") : Q(CompetitionName(kind))) + QStringLiteral("。");
+    // The 要対応 list is told with the week, so a screen reader hears that it is not empty.
+    if (const std::size_t alerts = CurrentAlerts(s).size(); alerts > 0)
+        text += QStringLiteral("要対応 %1件。").arg(alerts);
     return text;
 }
 

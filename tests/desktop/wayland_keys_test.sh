@@ -27,12 +27,15 @@ weston_window="$(xdotool search --class weston | head -n 1)"
 xdotool windowfocus --sync "$weston_window" mousemove --window "$weston_window" 5 5
 
 tk_start WAYLAND_DISPLAY=tk-wayland DISPLAY=
-# Waits until window NAME is the active one (and Qt's focus on WIDGET inside it).
+# Waits until window NAME is the active one (and Qt's focus on WIDGET inside it). weston
+# sends a new window its keyboard a moment after it makes it active: the next key waits a
+# little longer.
 wl_focus_is() {
     local tries=50
     while [ "$tries" -gt 0 ]; do
         if tk_line window "$1" | grep -q ' active=1 ' &&
             { [ -z "${2:-}" ] || [ "$(tk_focus_name)" = "$2" ]; }; then
+            sleep 0.3
             return 0
         fi
         sleep 0.1
@@ -53,6 +56,7 @@ tk_key T e a m Return
 wl_focus_is NewGameWin NameText1
 tk_key B o s s Return
 tk_wait_window MeSForm
+wl_focus_is MeSForm Command1
 tk_key Return
 tk_wait_gone MeSForm
 wl_focus_is MainWin PlayerPanel

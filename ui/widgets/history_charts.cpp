@@ -93,7 +93,7 @@ ChartAxis MonthAxis(int firstMonth, int lastMonth) {
     const int span = std::max(1, lastMonth - firstMonth);
     int step = 120;
     for (int s : {1, 3, 6, 12, 24, 60, 120})
-        if (span / s <= 8) {
+        if (span / s <= 4) {
             step = s;
             break;
         }

@@ -85,7 +85,7 @@ MoneyScale MoneyScaleFor(double low, double high);
 // The seasons first..last, each once as a whole number (every few when there are many).
 ChartAxis SeasonAxis(int first, int last);
 // The months firstMonth..lastMonth (MonthIndex), labelled 「N年目M月」 where the year shows
-// first or turns and 「M月」 between, about eight labels.
+// first or turns and 「M月」 between, at most five labels so that each reads whole.
 ChartAxis MonthAxis(int firstMonth, int lastMonth);
 
 }  // namespace tk

@@ -4,6 +4,8 @@
 #include <QChartView>
 #include <QTest>
 
+#include <memory>
+
 #include "tests/ui/ui_test_registry.h"
 #include "tests/ui/view_test_support.h"
 #include "ui/widgets/history_charts.h"
@@ -68,6 +70,12 @@ private slots:
         QCOMPARE(money.y.title, moneyTitle);
         QCOMPARE(money.y.high, top);
         QCOMPARE(money.lines.front().points.last().y(), funds < 0 ? -500.0 : top);
+        if (!qEnvironmentVariableIsEmpty("TK_UI_GRAB_DIR")) {
+            std::unique_ptr<QWidget> view(
+                MakeSeasonChart(SeasonChart::Funds, Seasons(seasons, funds), nullptr));
+            view->resize(420, 240);
+            test::GrabIfAsked(view.get(), QStringLiteral("funds-%1").arg(QTest::currentDataTag()));
+        }
     }
 
     void playerChartBySeasonAndMonth_data() {

@@ -55,18 +55,18 @@ private slots:
         QFETCH(double, top);
         QFETCH(QString, labels);
         for (SeasonChart kind : {SeasonChart::Funds, SeasonChart::Level, SeasonChart::WinsLosses}) {
-            const ChartSpec spec = SeasonChartSpec(kind, Seasons(seasons, funds));
-            for (const ChartLine &line : spec.lines) {
+            const ChartSpec drawing = SeasonChartDrawing(kind, Seasons(seasons, funds));
+            for (const ChartLine &line : drawing.lines) {
                 QVERIFY(line.markers);  // a single season is still seen
                 QCOMPARE(line.points.size(), seasons);
                 QCOMPARE(line.points.first().x(), 1.0);  // in season order
             }
             // Each season once, on a whole number, at most ten labels, all inside the axis.
-            QCOMPARE(Labels(spec.x).join(' '), labels);
-            QCOMPARE(spec.x.low, 0.5);
-            QCOMPARE(spec.x.high, seasons + 0.5);
+            QCOMPARE(Labels(drawing.x).join(' '), labels);
+            QCOMPARE(drawing.x.low, 0.5);
+            QCOMPARE(drawing.x.high, seasons + 0.5);
         }
-        const ChartSpec money = SeasonChartSpec(SeasonChart::Funds, Seasons(seasons, funds));
+        const ChartSpec money = SeasonChartDrawing(SeasonChart::Funds, Seasons(seasons, funds));
         QCOMPARE(money.y.title, moneyTitle);
         QCOMPARE(money.y.high, top);
         QCOMPARE(money.lines.front().points.last().y(), funds < 0 ? -500.0 : top);
@@ -98,17 +98,17 @@ private slots:
         std::vector<CurvePoint> points;
         for (int week = fromWeek; week <= toWeek; week += 4) points.push_back({week, {}});
         chart.Show(points, fromWeek, QStringLiteral("入団"));
-        const ChartSpec &spec = chart.Spec();
-        QCOMPARE(Labels(spec.x).join(' '), labels);
-        QVERIFY(spec.x.low < YearPosition(fromWeek) && YearPosition(toWeek) < spec.x.high);
-        QVERIFY(spec.lines.front().markers);
-        QVERIFY(!spec.lines.back().markers);  // the dashed mark where he joined
+        const ChartSpec &drawing = chart.Drawing();
+        QCOMPARE(Labels(drawing.x).join(' '), labels);
+        QVERIFY(drawing.x.low < YearPosition(fromWeek) && YearPosition(toWeek) < drawing.x.high);
+        QVERIFY(drawing.lines.front().markers);
+        QVERIFY(!drawing.lines.back().markers);  // the dashed mark where he joined
         // The module draws every label, a month named twice ("7月" of two years) too.
         auto *view = chart.findChild<QChartView *>();
         QVERIFY(view);
         auto *x = qobject_cast<QCategoryAxis *>(view->chart()->axes(Qt::Horizontal).value(0));
         QVERIFY(x);
-        QCOMPARE(x->count(), static_cast<int>(spec.x.labels.size()));
+        QCOMPARE(x->count(), static_cast<int>(drawing.x.labels.size()));
         chart.resize(560, 300);
         test::GrabIfAsked(&chart, QStringLiteral("progress-%1").arg(QTest::currentDataTag()));
     }

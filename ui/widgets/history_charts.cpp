@@ -112,7 +112,7 @@ ChartAxis MonthAxis(int firstMonth, int lastMonth) {
     return axis;
 }
 
-ChartSpec SeasonChartSpec(SeasonChart kind, const std::vector<SeasonRecord> &seasons) {
+ChartSpec SeasonChartDrawing(SeasonChart kind, const std::vector<SeasonRecord> &seasons) {
     std::vector<const SeasonRecord *> order;
     for (const SeasonRecord &s : seasons) order.push_back(&s);
     std::sort(order.begin(), order.end(),
@@ -174,7 +174,7 @@ ChartSpec SeasonChartSpec(SeasonChart kind, const std::vector<SeasonRecord> &sea
 QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
                          QWidget *parent) {
     QWidget *view = MakeView(parent, 420, 240);
-    Draw(view, SeasonChartSpec(kind, seasons));
+    Draw(view, SeasonChartDrawing(kind, seasons));
     return view;
 }
 

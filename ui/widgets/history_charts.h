@@ -20,7 +20,7 @@ enum class SeasonChart { Funds, Level, WinsLosses };
 const ChartKit *Charts(QString *why = nullptr);
 
 // What a chart of the seasons (given in any order) shows, the seasons along the bottom.
-ChartSpec SeasonChartSpec(SeasonChart kind, const std::vector<SeasonRecord> &seasons);
+ChartSpec SeasonChartDrawing(SeasonChart kind, const std::vector<SeasonRecord> &seasons);
 
 // The same drawn: a chart view of the module, or a line that says why there is none.
 QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
@@ -45,7 +45,7 @@ public:
     void SetTitle(const QString &title);
 
     // What the chart shows.
-    const ChartSpec &Spec() const { return spec_; }
+    const ChartSpec &Drawing() const { return spec_; }
     // For tests: the points of skill k (0..5), and the week of the mark (-1 for none).
     int Points(int skill) const;
     int MarkWeek() const { return markWeek_; }

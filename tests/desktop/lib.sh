@@ -36,7 +36,8 @@
 #
 # A window manager runs as on a player's desktop: tk_setup starts openbox in the test's X
 # server (TK_WM=none runs without one). Under TK_PLATFORM=wayland the game runs on the
-# headless weston that tests/desktop/weston_run.sh started; keys cannot be sent there.
+# weston the test started: its headless back end takes no keys, its X11 back end inside the
+# test's Xvfb takes them from xdotool (wayland_keys_test.sh).
 #
 # The report gives positions in Qt's logical pixels; with QT_SCALE_FACTOR set, set TK_SCALE
 # to the same factor so that the clicks land where the widgets are drawn.

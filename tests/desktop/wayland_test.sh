@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The game under Wayland, on a headless weston: it starts, opens the main screen of a saved
 # game with its question over it (the slot's history is damaged), and quits with status 0.
-# weston's headless back end has no keyboard, so the key checks run under X only.
+# weston's headless back end has no keyboard: the key checks under Wayland are in
+# wayland_keys_test.sh, on weston's X11 back end.
 . "$(dirname "$0")/lib.sh"
 sim="$2"
 TK_PLATFORM=wayland tk_setup "$1"

@@ -14,11 +14,19 @@ class QWidget;
 
 namespace tk {
 
+// A label the axis shows at one value.
+struct ChartLabel {
+    double at = 0;
+    QString text;
+};
+
 struct ChartAxis {
     double low = 0, high = 1;
     QString title;
     QString format;  // printf style, "%d"
     int ticks = 0;   // 0: Qt's choice
+    // When given, the axis shows exactly these labels (and format and ticks are unused).
+    std::vector<ChartLabel> labels;
 };
 
 struct ChartLine {
@@ -26,6 +34,7 @@ struct ChartLine {
     QColor colour;
     QList<QPointF> points;
     bool dashed = false;
+    bool markers = false;  // each point drawn, so that a single one is seen
 };
 
 struct ChartSpec {

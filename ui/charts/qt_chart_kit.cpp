@@ -1,4 +1,5 @@
 // The chart module: draws a ChartSpec with Qt Charts.
+#include <QCategoryAxis>
 #include <QChart>
 #include <QChartView>
 #include <QLineSeries>
@@ -10,7 +11,24 @@
 namespace tk {
 namespace {
 
-QValueAxis *Axis(QChart *chart, Qt::Alignment side, const ChartAxis &a) {
+QAbstractAxis *Axis(QChart *chart, Qt::Alignment side, const ChartAxis &a) {
+    if (!a.labels.empty()) {
+        auto *axis = new QCategoryAxis;
+        axis->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
+        axis->setRange(a.low, a.high);
+        axis->setTitleText(a.title);
+        // Qt keys the labels by their text: a repeated one ("4月" of another year) gets
+        // zero-width spaces to stay apart.
+        QStringList seen;
+        for (const ChartLabel &label : a.labels) {
+            QString text = label.text;
+            while (seen.contains(text)) text += QChar(0x200B);
+            seen << text;
+            axis->append(text, label.at);
+        }
+        chart->addAxis(axis, side);
+        return axis;
+    }
     auto *axis = new QValueAxis;
     axis->setRange(a.low, a.high);
     axis->setTitleText(a.title);
@@ -51,11 +69,12 @@ public:
             pen.setWidth(2);
             if (l.dashed) pen.setStyle(Qt::DashLine);
             series->setPen(pen);
+            series->setPointsVisible(l.markers);
             series->replace(l.points);
             chart->addSeries(series);
         }
-        QValueAxis *x = Axis(chart, Qt::AlignBottom, drawing.x);
-        QValueAxis *y = Axis(chart, Qt::AlignLeft, drawing.y);
+        QAbstractAxis *x = Axis(chart, Qt::AlignBottom, drawing.x);
+        QAbstractAxis *y = Axis(chart, Qt::AlignLeft, drawing.y);
         for (QAbstractSeries *s : chart->series()) {
             s->attachAxis(x);
             s->attachAxis(y);

@@ -4,6 +4,7 @@
 #include <utility>
 
 #include <QCloseEvent>
+#include <QFontMetrics>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -109,6 +110,10 @@ NewGameWin::NewGameWin(TitleActions &app, QWidget *parent) : QWidget(parent), ap
     layout->addWidget(hint);
     layout->addLayout(buttons);
     layout->setContentsMargins(24, 20, 24, 16);
+    // Wide enough that the caption reads whole in a title bar, beside its buttons.
+    QFont titleFont = font();
+    titleFont.setBold(true);
+    setMinimumWidth(QFontMetrics(titleFont).horizontalAdvance(windowTitle()) + 90);
     EnterPressesFocusedButtons(this);
 }
 

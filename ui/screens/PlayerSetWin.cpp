@@ -1,6 +1,7 @@
 // The roster screen.
 #include "ui/screens/PlayerSetWin.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/rules/game.h"
@@ -27,7 +28,8 @@ PlayerSetWin::PlayerSetWin(Game &game, QWidget *parent) : QDialog(parent), game_
     connect(scout_, &QPushButton::clicked, this, &PlayerSetWin::Scout);
     connect(close_, &QPushButton::clicked, this, &PlayerSetWin::accept);
 
-    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), scout_, close_});
+    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), scout_, close_},
+                     roster_->TotalLine());
     roster_->Reload();
     SetUpScreenKeys(this, close_, roster_->List());
 }

@@ -2,6 +2,7 @@
 #include "ui/screens/SkautWIn.h"
 
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPushButton>
 #include <QVBoxLayout>
 
@@ -26,6 +27,8 @@ SkautWIn::SkautWIn(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     decline_ = new QPushButton(QStringLiteral("契約しない"), this);
     decline_->setObjectName(QStringLiteral("Command3"));
     for (QPushButton *b : {sign_, dismiss_, decline_}) b->setAutoDefault(false);
+    titleLine_ = new QLabel(this);
+    titleLine_->setObjectName(QStringLiteral("TitleLine"));
 
     connect(list_, &SkList::rowClicked, this, &SkautWIn::ToggleMark);
     connect(sign_, &QPushButton::clicked, this, &SkautWIn::Sign);
@@ -33,6 +36,7 @@ SkautWIn::SkautWIn(Game &game, QWidget *parent) : QDialog(parent), game_(game) {
     connect(decline_, &QPushButton::clicked, this, &SkautWIn::Decline);
 
     auto *buttons = new QHBoxLayout;
+    buttons->addWidget(titleLine_);
     buttons->addStretch();
     buttons->addWidget(sign_);
     buttons->addWidget(dismiss_);
@@ -54,7 +58,9 @@ int SkautWIn::MarkedCount() const {
 }
 
 void SkautWIn::Evaluate() {
-    setWindowTitle(QString::fromStdString(SigningTitle(game_.state)));
+    const QString title = QString::fromStdString(SigningTitle(game_.state));
+    setWindowTitle(title);
+    titleLine_->setText(title);
     sign_->setEnabled(CanSignCandidates(game_.state));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QPushButton;
 
 namespace tk {
@@ -29,6 +30,8 @@ public:
     QPushButton *Command1() const { return sign_; }
     QPushButton *Command2() const { return dismiss_; }
     QPushButton *Command3() const { return decline_; }
+    // The title's words (the contract total or what to do), as a line of the screen.
+    QLabel *TitleLine() const { return titleLine_; }
 
 public slots:
     // The close box and Escape do nothing: only the buttons close the screen.
@@ -43,6 +46,7 @@ private:
     QPushButton *sign_ = nullptr;
     QPushButton *dismiss_ = nullptr;
     QPushButton *decline_ = nullptr;
+    QLabel *titleLine_ = nullptr;
 };
 
 }  // namespace tk

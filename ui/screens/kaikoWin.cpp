@@ -1,6 +1,7 @@
 // The dismissal screen.
 #include "ui/screens/kaikoWin.h"
 
+#include <QLabel>
 #include <QPushButton>
 
 #include "ui/screens/RosterList.h"
@@ -19,7 +20,8 @@ kaikoWin::kaikoWin(Game &game, QWidget *parent) : QDialog(parent) {
     close_->setObjectName(QStringLiteral("Command4"));
     connect(close_, &QPushButton::clicked, this, &kaikoWin::accept);
 
-    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), close_});
+    LayOutListScreen(this, roster_->List(), {roster_->DismissButton(), close_},
+                     roster_->TotalLine());
     roster_->Reload();
     SetUpScreenKeys(this, close_, roster_->List());
 }

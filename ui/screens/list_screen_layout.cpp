@@ -8,9 +8,10 @@
 
 namespace tk {
 
-void LayOutListScreen(QDialog *dialog, QWidget *list,
-                      std::initializer_list<QPushButton *> buttons) {
+void LayOutListScreen(QDialog *dialog, QWidget *list, std::initializer_list<QPushButton *> buttons,
+                      QWidget *line) {
     auto *row = new QHBoxLayout;
+    if (line != nullptr) row->addWidget(line);
     row->addStretch();
     for (QPushButton *b : buttons) {
         b->setAutoDefault(false);

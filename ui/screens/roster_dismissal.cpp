@@ -2,6 +2,7 @@
 #include "ui/screens/roster_dismissal.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QPushButton>
 
 #include "core/rules/game.h"
@@ -15,12 +16,16 @@ RosterDismissal::RosterDismissal(Game &game, QDialog *screen)
     list_ = new RosterList(game_.state, screen);
     dismiss_ = new QPushButton(QStringLiteral("選手解雇"), screen);
     dismiss_->setObjectName(QStringLiteral("Command1"));
+    total_ = new QLabel(screen);
+    total_->setObjectName(QStringLiteral("TotalLine"));
     connect(dismiss_, &QPushButton::clicked, this, &RosterDismissal::DismissSelected);
     connect(list_, &RosterList::selectionChanged, this, &RosterDismissal::UpdateButton);
 }
 
 void RosterDismissal::Reload() {
-    screen_->setWindowTitle(QString::fromStdString(RosterTitle(game_.state)));
+    const QString total = QString::fromStdString(RosterTitle(game_.state));
+    screen_->setWindowTitle(total);
+    total_->setText(total);
     list_->MakeForm();
     UpdateButton();
 }

@@ -5,6 +5,7 @@
 #include <QObject>
 
 class QDialog;
+class QLabel;
 class QPushButton;
 
 namespace tk {
@@ -21,6 +22,8 @@ public:
 
     RosterList *List() const { return list_; }
     QPushButton *DismissButton() const { return dismiss_; }
+    // The salary total, as in the title: a line of the screen, not only its caption.
+    QLabel *TotalLine() const { return total_; }
 
     // Title, list, scroll range and the limit from the record, as if opened anew.
     void Reload();
@@ -34,6 +37,7 @@ private:
     QDialog *screen_;
     RosterList *list_ = nullptr;
     QPushButton *dismiss_ = nullptr;
+    QLabel *total_ = nullptr;
 };
 
 }  // namespace tk

@@ -2,6 +2,7 @@
 #include "ui/widgets/history_charts.h"
 
 #include <algorithm>
+#include <cmath>
 
 #include <QAbstractScrollArea>
 #include <QLabel>
@@ -18,10 +19,12 @@ namespace {
 
 const char *const kSkillNames[] = {"スタミナ", "パワー", "技術", "敏捷", "ショット", "ボレー"};
 
+// A line of values, each point marked so that a single season or month is seen.
 ChartLine Line(const QString &name, const QColor &colour) {
     ChartLine line;
     line.name = name;
     line.colour = colour;
+    line.markers = true;
     return line;
 }
 
@@ -61,8 +64,55 @@ double YearPosition(int week) {
     return YearOf(week) + (MonthOf(week) - 1) / 12.0;
 }
 
-QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
-                         QWidget *parent) {
+int MonthIndex(int week) {
+    return YearOf(week) * 12 + MonthOf(week) - 1;
+}
+
+MoneyScale MoneyScaleFor(double low, double high) {
+    const double largest = std::max(std::abs(low), std::abs(high));
+    if (largest >= 100000.0) return {10000.0, QStringLiteral("億円"), QStringLiteral("%.0f")};
+    if (largest >= 10000.0) return {10000.0, QStringLiteral("億円"), QStringLiteral("%.1f")};
+    return {1.0, QStringLiteral("万円"), QStringLiteral("%.0f")};
+}
+
+ChartAxis SeasonAxis(int first, int last) {
+    ChartAxis axis;
+    axis.low = first - 0.5;
+    axis.high = last + 0.5;
+    axis.title = QStringLiteral("シーズン（年目）");
+    const int span = last - first;
+    const int step = span < 10 ? 1 : (span + 9) / 10;  // about ten labels at most
+    for (int season = first; season <= last; season += step)
+        axis.labels.push_back({static_cast<double>(season), QString::number(season)});
+    return axis;
+}
+
+ChartAxis MonthAxis(int firstMonth, int lastMonth) {
+    ChartAxis axis;
+    axis.title = QStringLiteral("年目・月");
+    const int span = std::max(1, lastMonth - firstMonth);
+    int step = 120;
+    for (int s : {1, 3, 6, 12, 24, 60, 120})
+        if (span / s <= 4) {
+            step = s;
+            break;
+        }
+    axis.low = firstMonth / 12.0 - 1.0 / 24;
+    axis.high = std::max(lastMonth, firstMonth + 1) / 12.0 + 1.0 / 24;
+    int shownYear = -1;
+    for (int m = (firstMonth + step - 1) / step * step; m <= lastMonth; m += step) {
+        const int year = m / 12;
+        const int month = m % 12 + 1;
+        // The year where it first shows or turns, the month alone between.
+        const QString text = year != shownYear ? QStringLiteral("%1年目%2月").arg(year).arg(month)
+                                               : QStringLiteral("%1月").arg(month);
+        shownYear = year;
+        axis.labels.push_back({m / 12.0, text});
+    }
+    return axis;
+}
+
+ChartSpec SeasonChartDrawing(SeasonChart kind, const std::vector<SeasonRecord> &seasons) {
     std::vector<const SeasonRecord *> order;
     for (const SeasonRecord &s : seasons) order.push_back(&s);
     std::sort(order.begin(), order.end(),
@@ -70,15 +120,22 @@ QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seas
 
     ChartSpec drawing;
     double low = 0, high = 1;
+    drawing.y.format = QStringLiteral("%.0f");
     if (kind == SeasonChart::Funds) {
         drawing.title = QStringLiteral("年度末の資金");
-        drawing.y.title = QStringLiteral("万円");
-        ChartLine funds = Line(QStringLiteral("資金"), QColor(0, 128, 0));
         for (const SeasonRecord *s : order) {
-            funds.points.append({static_cast<double>(s->season), static_cast<double>(s->funds)});
             low = std::min(low, static_cast<double>(s->funds));
             high = std::max(high, static_cast<double>(s->funds));
         }
+        const MoneyScale scale = MoneyScaleFor(low, high);
+        drawing.y.title = scale.title;
+        drawing.y.format = scale.format;
+        low /= scale.divisor;
+        high /= scale.divisor;
+        ChartLine funds = Line(QStringLiteral("資金"), QColor(0, 128, 0));
+        for (const SeasonRecord *s : order)
+            funds.points.append(
+                {static_cast<double>(s->season), static_cast<double>(s->funds) / scale.divisor});
         drawing.lines.push_back(std::move(funds));
         drawing.legend = false;
     } else if (kind == SeasonChart::Level) {
@@ -106,15 +163,18 @@ QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seas
         drawing.lines.push_back(std::move(wins));
         drawing.lines.push_back(std::move(losses));
     }
-    const double first = order.empty() ? 1 : order.front()->season;
-    const double last = order.empty() ? 1 : order.back()->season;
-    drawing.x = {first, std::max(last, first + 1), QStringLiteral("シーズン（年目）"),
-                 QStringLiteral("%d"), std::min(11, static_cast<int>(last - first) + 2)};
+    const int first = order.empty() ? 1 : order.front()->season;
+    const int last = order.empty() ? 1 : order.back()->season;
+    drawing.x = SeasonAxis(first, last);
     drawing.y.low = low;
     drawing.y.high = high;
-    drawing.y.format = QStringLiteral("%.0f");
+    return drawing;
+}
+
+QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
+                         QWidget *parent) {
     QWidget *view = MakeView(parent, 420, 240);
-    Draw(view, drawing);
+    Draw(view, SeasonChartDrawing(kind, seasons));
     return view;
 }
 
@@ -168,19 +228,19 @@ void ProgressChart::Show(const std::vector<CurvePoint> &points, int markWeek,
             line.points.append({YearPosition(p.week), static_cast<double>(p.levels.skills[k])});
         spec_.lines.push_back(std::move(line));
     }
-    double first = points.empty() ? 1 : YearPosition(points.front().week);
-    double last = points.empty() ? 2 : YearPosition(points.back().week);
+    int first = points.empty() ? 12 : MonthIndex(points.front().week);
+    const int last = points.empty() ? 12 : MonthIndex(points.back().week);
     if (markWeek >= 0) {
         markWeek_ = markWeek;
-        first = std::min(first, YearPosition(markWeek));
+        first = std::min(first, MonthIndex(markWeek));
         ChartLine mark = Line(markName, QColor(96, 96, 96));
         mark.dashed = true;
+        mark.markers = false;
         mark.points = {{YearPosition(markWeek), 0}, {YearPosition(markWeek), 250}};
         spec_.lines.push_back(std::move(mark));
     }
-    spec_.x = {first, std::max(last, first + 1.0 / 12), QStringLiteral("年目"),
-               QStringLiteral("%.1f"), 0};
-    spec_.y = {0, 250, QStringLiteral("能力"), QStringLiteral("%d"), 6};
+    spec_.x = MonthAxis(first, last);
+    spec_.y = {0, 250, QStringLiteral("能力"), QStringLiteral("%d"), 6, {}};
     // The curves in words: each skill from the first month end charted to the last.
     if (!points.empty()) {
         QStringList skills;

@@ -19,8 +19,10 @@ enum class SeasonChart { Funds, Level, WinsLosses };
 // The chart module, opened on first use; null (with the reason in `why`) when it cannot be.
 const ChartKit *Charts(QString *why = nullptr);
 
-// A chart of the seasons (given in any order) with the seasons along the bottom: a chart view
-// of the module, or a line that says why there is none.
+// What a chart of the seasons (given in any order) shows, the seasons along the bottom.
+ChartSpec SeasonChartDrawing(SeasonChart kind, const std::vector<SeasonRecord> &seasons);
+
+// The same drawn: a chart view of the module, or a line that says why there is none.
 QWidget *MakeSeasonChart(SeasonChart kind, const std::vector<SeasonRecord> &seasons,
                          QWidget *parent = nullptr);
 
@@ -42,6 +44,8 @@ public:
     QString Title() const { return spec_.title; }
     void SetTitle(const QString &title);
 
+    // What the chart shows.
+    const ChartSpec &Drawing() const { return spec_; }
     // For tests: the points of skill k (0..5), and the week of the mark (-1 for none).
     int Points(int skill) const;
     int MarkWeek() const { return markWeek_; }
@@ -67,5 +71,21 @@ void ShowSquadProgress(ProgressChart *chart, const HistoryStore *history, const 
 // The position of a week along a chart of months: the year with the month as a fraction
 // (1年目4月 = 1.25).
 double YearPosition(int week);
+// The same in whole months: YearPosition(week) * 12.
+int MonthIndex(int week);
+
+// Money in the game's units: 万円, or 億円 once the figures reach 1億.
+struct MoneyScale {
+    double divisor;
+    QString title;
+    QString format;
+};
+MoneyScale MoneyScaleFor(double low, double high);
+
+// The seasons first..last, each once as a whole number (every few when there are many).
+ChartAxis SeasonAxis(int first, int last);
+// The months firstMonth..lastMonth (MonthIndex), labelled 「N年目M月」 where the year shows
+// first or turns and 「M月」 between, at most five labels so that each reads whole.
+ChartAxis MonthAxis(int firstMonth, int lastMonth);
 
 }  // namespace tk

@@ -144,10 +144,10 @@ void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) 
     OpenMainScreen();
     history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
     // The one text that teaches the game waits for "閉じる", whatever the notice setting.
-    const bool noticesWait = settings_.NoticesWait();
-    settings_.SetNoticesWait(true);
+    const Settings::NoticeMode notices = settings_.Notices();
+    settings_.SetNotices(Settings::NoticeMode::Waits);
     ui_.ShowNotice(MessageKind::Report, IntroductionText(), "", 10);
-    settings_.SetNoticesWait(noticesWait);
+    settings_.SetNotices(notices);
 }
 
 void GameApp::OpenMainScreen() {

@@ -31,6 +31,7 @@ class PlayerDetailPanel;
 class CoachPanel;
 class HelpWin;
 class WeekStatus;
+class NewsColumn;
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -80,6 +81,7 @@ public:
     CommandBar *Bar() const { return bar_; }
     GroundsView *Grounds() const { return grounds_; }
     WeekStatus *News() const { return weekStatus_; }
+    NewsColumn *NewsList() const { return news_; }
     QTimer &TimeSpend() { return timeSpend_; }
     QTimer &MarkTime() { return markTime_; }
 
@@ -162,6 +164,7 @@ private:
     QLabel *seasonPrize_ = nullptr;
     QLabel *seasonRecord_ = nullptr;
     WeekStatus *weekStatus_ = nullptr;
+    NewsColumn *news_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
     QPointer<HelpWin> help_;
 };

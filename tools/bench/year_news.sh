@@ -1,0 +1,96 @@
+#!/usr/bin/env bash
+# One game year of a level-5 club in the real program, timed on the wall clock: the game runs
+# under Xvfb with openbox (tests/desktop/lib.sh), in fast mode (高速), and is played with
+# 連続進行 alone — the script presses 9 whenever a run has stopped and nothing else is on
+# screen, and TK_ANSWER_AT_ONCE=1 makes the program answer every question "はい" and confirm
+# every screen that waits for a decision (the lineup, the camp choice, the renewal's dismissal
+# screen) the moment it opens. Notices, the match announcement and the matches take their own
+# time. Prints the seconds from the first press in 4月1週 to the next 4月1週.
+#
+#   tools/bench/year_news.sh [BUILD_DIR] [news|closes|waits] [SEED]
+#
+# news: the news column (the reports open no dialog); closes: the rules' five-second notices
+# (the default); run by hand, not in CI. Needs xvfb-run, openbox, xdotool and python3, and
+# BUILD_DIR with app/tennis-kantoku and tools/tk-sim built.
+#
+# "Level 5" is the club's team level (`TeamLevel`), the highest: a 3億円 budget, every
+# tournament open up to ワールドテニス, and a season of some 80-120 notices, most of them one
+# per bout. The save is made by the simulator's careful manager from a new game (seed SEED,
+# default 1): sixteen seasons, which brings it to level 5 (checked), saved in 4月1週 with its
+# history beside it, as the game keeps it.
+set -u
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+
+if [ "${1:-}" != --inside ]; then
+    exec xvfb-run -a -s "-screen 0 1366x768x24" bash "$0" --inside "$@"
+fi
+shift
+build="$(cd "${1:-build}" && pwd)"
+mode="${2:-news}"
+seed="${3:-1}"
+case "$mode" in
+    closes) mode_byte=0 ;;
+    waits) mode_byte=1 ;;
+    news) mode_byte=2 ;;
+    *) echo "year_news.sh: mode is news, closes or waits" >&2; exit 2 ;;
+esac
+
+. "$root/tests/desktop/lib.sh"
+tk_setup "$build/app/tennis-kantoku"
+mkdir -p "$TK_DATA"
+
+sim_out="$("$build/tools/tk-sim" --policy careful --seed "$seed" --weeks $((48 * 16)) \
+    --data "$TK_DATA" --slot 0 --history "$TK_DATA/Save0.Kumo.history" 2>&1)" ||
+    tk_fail "tk-sim: $sim_out"
+echo "$sim_out" | grep -q '^level: 5$' || tk_fail "the save is not at level 5: $sim_out"
+
+# The settings: slot 1, fast mode, the notice choice in its spare byte (offset 3).
+python3 - "$TK_DATA/SaveData.Kumo" "$mode_byte" <<'PY'
+import struct, sys
+data = bytearray(700)
+struct.pack_into('<h', data, 0, 1030)  # Version
+data[2] = 0                            # CurrentSlot
+data[3] = int(sys.argv[2])             # the notice choice
+struct.pack_into('<h', data, 696, 50)  # SpareWord, as a new game leaves it
+struct.pack_into('<h', data, 698, -1)  # FastMode: 高速
+open(sys.argv[1], 'wb').write(data)
+PY
+
+tk_start TK_START_SLOT=1 TK_ANSWER_AT_ONCE=1
+tk_wait_window MainWin 60
+date_of() { grep -E '^window MainWin ' "$TK_REPORT" | grep -oE '[0-9]+年目 [0-9]+月 [0-9]+週' | head -n 1; }
+first="$(date_of)"
+case "$first" in *"年目 4月 1週") ;; *) tk_fail "the save is not in 4月1週: $first" ;; esac
+target="$((${first%%年目*} + 1))年目 4月 1週"
+# Only the main screen on show: no run under way, no window waiting.
+idle() {
+    [ "$(grep -c '^window ' "$TK_REPORT")" = 1 ] && [ -n "$(tk_line window MainWin)" ] &&
+        [ -z "$(tk_line widget AdvanceStatus)" ]
+}
+sleep 1  # the history opens after the first paint
+
+start=$(date +%s.%N)
+presses=0
+deadline=$((SECONDS + ${TK_BENCH_TIMEOUT:-900}))
+while [ "$(date_of)" != "$target" ]; do
+    [ "$SECONDS" -lt "$deadline" ] || tk_fail "no $target after ${TK_BENCH_TIMEOUT:-900} s (at $(date_of))"
+    kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended at $(date_of)"
+    if idle; then
+        before="$(md5sum <"$TK_REPORT")"
+        xdotool key 9
+        presses=$((presses + 1))
+        # Until the screen answers (a run shows its status), or the key is tried again.
+        tries=40
+        while [ "$tries" -gt 0 ] && [ "$(md5sum <"$TK_REPORT")" = "$before" ]; do
+            sleep 0.05
+            tries=$((tries - 1))
+        done
+    else
+        sleep 0.05
+    fi
+done
+end=$(date +%s.%N)
+printf 'year_news: %s, %s -> %s in %.1f s wall (%d presses of 9)\n' "$mode" "$first" "$target" \
+    "$(echo "$end - $start" | bc -l)" "$presses"
+tk_stop

@@ -173,27 +173,14 @@ struct Settings {
     bool operator==(const Settings &) const = default;
 
     // How notices close, the player's choice in ゲーム設定: by themselves after five seconds
-    // (the rules' way and the default), only on "閉じる", or the routine reports go to the
-    // main screen's news column instead of a dialog. It is kept in a byte the game never
-    // used, the first of the spare records (offset 3 of the file), so the file stays 700
-    // bytes and loads unchanged in versions that know nothing of it: 1 means "wait", 2 "news";
-    // any other value reads as the five seconds (and an older version reads 2 so too).
-    enum class NoticeMode : std::uint8_t { Closes = 0, Waits = 1, News = 2 };
-    NoticeMode Notices() const {
-        switch (SparePlayers[0].FamilyName) {
-            case kNoticesWaitMark: return NoticeMode::Waits;
-            case kNoticesNewsMark: return NoticeMode::News;
-            default: return NoticeMode::Closes;
-        }
-    }
-    void SetNotices(NoticeMode mode) {
-        SparePlayers[0].FamilyName = static_cast<std::uint8_t>(mode);
-    }
-    bool NoticesWait() const { return Notices() == NoticeMode::Waits; }
-    void SetNoticesWait(bool wait) { SetNotices(wait ? NoticeMode::Waits : NoticeMode::Closes); }
+    // (the rules' way and the default) or only on "閉じる". It is kept in a byte the game
+    // never used, the first of the spare records (offset 3 of the file), so the file stays
+    // 700 bytes and loads unchanged in versions that know nothing of it. 1 means "wait";
+    // any other value reads as the five seconds.
+    bool NoticesWait() const { return SparePlayers[0].FamilyName == kNoticesWaitMark; }
+    void SetNoticesWait(bool wait) { SparePlayers[0].FamilyName = wait ? kNoticesWaitMark : 0; }
 
     static constexpr std::uint8_t kNoticesWaitMark = 1;
-    static constexpr std::uint8_t kNoticesNewsMark = 2;
 };
 
 inline constexpr std::int16_t kSettingsVersion = 1030;

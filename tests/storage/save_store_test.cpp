@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/rules/new_game.h"
+#include "core/state/notice_choice.h"
 #include "core/state/record_codec.h"
 #include "core/state/validation.h"
 #include "storage/save_store.h"
@@ -285,12 +286,12 @@ TEST_F(SaveStoreTest, SettingsRoundTripAndDefaults) {
 // of an older version, whose spare bytes are zero, or a byte this version does not know, reads
 // as the five-second notices of the rules.
 TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
-    using Mode = Settings::NoticeMode;
+    using Mode = NoticeMode;
     SaveStore store(Data());
     Settings older;
     older.FastMode = kTrue;
     ASSERT_TRUE(store.SaveSettings(older).Ok());
-    EXPECT_EQ(store.LoadSettings().Notices(), Mode::Closes);
+    EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
     const QByteArray olderBytes = ReadBytes(store.SettingsPath());
 
     const struct {
@@ -302,7 +303,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
         QByteArray expected = olderBytes;
         expected[3] = c.byte;  // the one byte the choice changes
         Settings s = older;
-        s.SetNotices(c.mode);
+        SetNoticeChoice(s, c.mode);
         ASSERT_TRUE(store.SaveSettings(s).Ok());
         const QByteArray bytes = ReadBytes(store.SettingsPath());
         ASSERT_EQ(bytes.size(), 700);
@@ -312,7 +313,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
             static_cast<std::size_t>(bytes.size()));
         EXPECT_TRUE(SettingsUsable(DecodeSettings(raw)));
         const Settings loaded = store.LoadSettings();
-        EXPECT_EQ(loaded.Notices(), c.mode);
+        EXPECT_EQ(NoticeChoice(loaded), c.mode);
         EXPECT_EQ(loaded.NoticesWait(), c.mode == Mode::Waits);
         EXPECT_EQ(loaded.FastMode, kTrue);
         // An older version writes back the spare bytes it read, the choice with them.
@@ -322,9 +323,9 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
     QByteArray unknown = olderBytes;
     unknown[3] = '\x09';
     WriteBytes(store.SettingsPath(), unknown);
-    EXPECT_EQ(store.LoadSettings().Notices(), Mode::Closes);
+    EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
     Settings s = older;
-    s.SetNotices(Mode::News);
+    SetNoticeChoice(s, Mode::News);
     s.SetNoticesWait(false);
     EXPECT_EQ(s.SparePlayers[0], PlayerRecord{});
 }

@@ -4,11 +4,14 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QTest>
+#include <QTextBrowser>
 
 #include "core/rules/scout_rules.h"
+#include "core/state/notice_choice.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/base/messages.h"
+#include "ui/shell/HelpWin.h"
 #include "ui/widgets/news_column.h"
 
 using namespace tk;
@@ -58,7 +61,7 @@ private slots:
         QFETCH(QString, dialog);
         QFETCH(bool, listed);
         Settings settings;
-        settings.SetNotices(static_cast<Settings::NoticeMode>(mode));
+        SetNoticeChoice(settings, static_cast<NoticeMode>(mode));
         GameState state;
         state.WeekCount = 13 + 48 + 5;  // 2年目 5月2週
         MessageRoute route;
@@ -90,7 +93,7 @@ private slots:
     // answers from it; a column gone takes itself off the route.
     void historyFillsTheColumn() {
         Settings settings;
-        settings.SetNotices(Settings::NoticeMode::News);
+        SetNoticeChoice(settings, NoticeMode::News);
         GameState state;
         state.WeekCount = 20;
         state.Candidates[0].FamilyName = 0;
@@ -121,6 +124,16 @@ private slots:
         route.ShowNotice(MessageKind::Report, std::string("報告"), "", 12, nullptr);
         QVERIFY(answer.Acted());
         route.RecordTo(nullptr, nullptr);
+    }
+
+    // The help ticks the same items.
+    void helpTicksTheChecklist() {
+        HelpWin help;
+        QVERIFY(help.Text()->toPlainText().contains(QStringLiteral("☐ コート")));
+        help.ShowFirstApril({true, false, false, true});
+        const QString text = help.Text()->toPlainText();
+        for (const char *line : {"☑ コート", "☐ 選手の数", "☐ スカウト", "☑ 整備"})
+            QVERIFY2(text.contains(QString::fromUtf8(line)), line);
     }
 };
 

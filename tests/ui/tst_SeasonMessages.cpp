@@ -9,6 +9,7 @@
 #include <QTest>
 
 #include "core/rules/new_game.h"
+#include "core/state/notice_choice.h"
 #include "history/history_store.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -92,13 +93,13 @@ private slots:
 
     void aSeasonRecordsTheSameMessagesBothWays_data() {
         QTest::addColumn<int>("mode");
-        QTest::newRow("notices wait") << int(Settings::NoticeMode::Waits);
-        QTest::newRow("news column") << int(Settings::NoticeMode::News);
+        QTest::newRow("notices wait") << int(NoticeMode::Waits);
+        QTest::newRow("news column") << int(NoticeMode::News);
     }
 
     void aSeasonRecordsTheSameMessagesBothWays() {
         QFETCH(int, mode);
-        const bool news = mode == int(Settings::NoticeMode::News);
+        const bool news = mode == int(NoticeMode::News);
         QTemporaryDir dir;
         QStringList onScreen;
         int runs = 0;
@@ -107,7 +108,7 @@ private slots:
             app.SetMainScreenFactory(&OpenMainScreen);
             app.GameSettings().FastMode = kTrue;
             // The setting reaches the dialogs the rules open.
-            app.GameSettings().SetNotices(static_cast<Settings::NoticeMode>(mode));
+            SetNoticeChoice(app.GameSettings(), static_cast<NoticeMode>(mode));
             IdleAnswers answers;
             app.BeginNewGame(QStringLiteral("テスト"), QStringLiteral("監督"));
             auto *main = qobject_cast<MainWin *>(app.MainScreen());

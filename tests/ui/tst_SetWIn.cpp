@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "core/state/game_state.h"
+#include "core/state/notice_choice.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/screens/SetWIn.h"
@@ -105,10 +105,10 @@ private slots:
         QFETCH(QString, option);
         QFETCH(QString, button);
         QFETCH(int, expected);
-        using Mode = Settings::NoticeMode;
+        using Mode = NoticeMode;
         Settings settings;
         settings.FastMode = kTrue;
-        settings.SetNotices(static_cast<Mode>(stored));
+        SetNoticeChoice(settings, static_cast<Mode>(stored));
         SetWIn dialog(settings);
         QCOMPARE(dialog.NoticeClosesOption()->isChecked(), stored == 0);
         QCOMPARE(dialog.NoticeWaitsOption()->isChecked(), stored == 1);
@@ -119,7 +119,7 @@ private slots:
         });
         dialog.exec();
         QVERIFY(answer.Closed());
-        QCOMPARE(int(settings.Notices()), expected);
+        QCOMPARE(int(NoticeChoice(settings)), expected);
         QCOMPARE(settings.FastMode, kTrue);
     }
 

@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "core/state/game_state.h"
+#include "core/state/notice_choice.h"
 #include "ui/base/MeSForm.h"
 #include "ui/base/MesQWin.h"
 
@@ -41,7 +41,7 @@ bool MessageRoute::NoticesWait() const {
 }
 
 bool MessageRoute::ReportsToNews() const {
-    return settings_ != nullptr && settings_->Notices() == Settings::NoticeMode::News;
+    return settings_ != nullptr && NoticeChoice(*settings_) == NoticeMode::News;
 }
 
 void MessageRoute::Passed(MessageKind kind, const std::string &text, const std::string &title,

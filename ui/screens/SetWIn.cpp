@@ -69,10 +69,10 @@ SetWIn::SetWIn(Settings &settings, QWidget *parent) : QDialog(parent), settings_
     // Any stored value but -1 reads as normal speed.
     choice_ = settings_.FastMode == kFast ? kFast : kNormal;
     (choice_ == kFast ? fast_ : normal_)->setChecked(true);
-    using Mode = Settings::NoticeMode;
+    using Mode = NoticeMode;
     const std::pair<QRadioButton *, Mode> noticeChoices[] = {
         {noticeCloses_, Mode::Closes}, {noticeWaits_, Mode::Waits}, {noticeNews_, Mode::News}};
-    notices_ = settings_.Notices();
+    notices_ = NoticeChoice(settings_);
     for (const auto &[option, mode] : noticeChoices) option->setChecked(mode == notices_);
 
     // Mouse or arrow keys alike change the held choice.
@@ -92,7 +92,7 @@ SetWIn::SetWIn(Settings &settings, QWidget *parent) : QDialog(parent), settings_
 
 void SetWIn::Store() {
     settings_.FastMode = choice_;
-    settings_.SetNotices(notices_);
+    SetNoticeChoice(settings_, notices_);
     accept();
 }
 

@@ -7,7 +7,7 @@
 
 #include <QDialog>
 
-#include "core/state/game_state.h"
+#include "core/state/notice_choice.h"
 
 class QPushButton;
 class QRadioButton;
@@ -27,8 +27,8 @@ public:
     // The choice held until "OK": -1 fast, 0 normal.
     std::int16_t Choice() const { return choice_; }
     // The notice choice held until "OK".
-    Settings::NoticeMode NoticeChoice() const { return notices_; }
-    bool NoticesWaitChoice() const { return notices_ == Settings::NoticeMode::Waits; }
+    NoticeMode HeldNoticeChoice() const { return notices_; }
+    bool NoticesWaitChoice() const { return notices_ == NoticeMode::Waits; }
 
     QRadioButton *FastOption() const { return fast_; }
     QRadioButton *NormalOption() const { return normal_; }
@@ -45,7 +45,7 @@ private:
     std::int16_t choice_ = 0;
     QRadioButton *fast_ = nullptr;    // "高速"
     QRadioButton *normal_ = nullptr;  // "普通"
-    Settings::NoticeMode notices_ = Settings::NoticeMode::Closes;
+    NoticeMode notices_ = NoticeMode::Closes;
     QRadioButton *noticeCloses_ = nullptr;  // "5秒で自動的に閉じる"
     QRadioButton *noticeWaits_ = nullptr;   // "「閉じる」を押すまで表示"
     QRadioButton *noticeNews_ = nullptr;    // "報告はニュース欄に表示"

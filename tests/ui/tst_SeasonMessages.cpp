@@ -4,6 +4,7 @@
 // with notices that wait and with the news column, where no report opens a dialog and the
 // runs of weeks stop where they stop with dialogs.
 #include <QAbstractButton>
+#include <QListWidget>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>

@@ -14,10 +14,9 @@ namespace tk {
 
 namespace {
 
-constexpr int kLookMs = 5;        // how often the window in front is looked at
-constexpr int kAgainMs = 300;     // a window still in front is answered again after this
-const char *const kOwnPace[] = {  // windows that close by themselves or run on their own
-    "MeSForm", "BeforeGame", "GameWin"};
+constexpr int kLookMs = 5;     // how often the window in front is looked at
+constexpr int kAgainMs = 300;  // a window still in front is answered again after this
+const char *const kOwnPace[] = {"MeSForm", "BeforeGame"};  // they close by themselves
 
 class AnswerAtOnce : public QObject {
 public:
@@ -45,11 +44,12 @@ private:
         QApplication::postEvent(to, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Return, {}));
     }
 
-    // The button that answers: "はい" of a question, "契約しない" of the scouting result; for
-    // every other screen its Enter key.
+    // The button that answers: "はい" of a question, "結果へ" of the match, "契約しない" of the
+    // scouting result; for every other screen its Enter key.
     static QAbstractButton *Button(QWidget *front) {
         QString name;
         if (front->objectName() == QLatin1String("MesQWin")) name = QStringLiteral("Command2");
+        if (front->objectName() == QLatin1String("GameWin")) name = QStringLiteral("ToResult");
         if (front->objectName() == QLatin1String("SkautWIn")) name = QStringLiteral("Command3");
         return name.isEmpty() ? nullptr : front->findChild<QAbstractButton *>(name);
     }

@@ -40,113 +40,70 @@ struct Case {
     const char *name;
     std::function<void(GameState &)> change;
     std::vector<Message> messages;
-    FirstAprilTicks done;  // コート, 選手の数, スカウト, 整備
+    const char *done;  // コート, 選手の数, スカウト, 整備: 1 done, 0 not
     bool shown;
 };
 
 TEST(FirstApril, ItemsTickOffFromTheRecord) {
     const std::string scout = ScoutRequestQuestion({});
     const std::string maintain = MaintenanceQuestion(2, 3);
-    const auto nothing = [](GameState &) {};
+    const std::string build = BuildQuestion(FirstApril(), kIndoorCourt);
+    const auto none = [](GameState &) {};
+    const auto indoor = [](GameState &s) { s.Facilities[2] = {kIndoorCourt, 1000}; };
+    const auto building = [](GameState &s) {
+        s.Facilities[2] = {kUnderConstruction, 0};
+        s.BuildLot(2, kApril1 + 6) = 2;
+        s.BuildKind(2, kApril1 + 6) = kIndoorCourt;
+    };
+    const auto lit = [](GameState &s) { s.Facilities[2] = {kLitCourt, 1000}; };
+    const auto eight = [](GameState &s) {
+        s.Players[6].FamilyName = s.Players[7].FamilyName = 9;
+        s.Players[6].Salary = s.Players[7].Salary = 1;
+    };
+    const auto dear = [](GameState &s) { s.Players[0].Salary = 801; };
+    const auto four = [](GameState &s) { s.Players[4].FamilyName = s.Players[5].FamilyName = 0; };
+    const auto openInMay = [](GameState &s) {
+        s.WeekCount = kJune1 - 1;
+        s.Candidates[0].FamilyName = 3;
+    };
+    const auto nextSeason = [](GameState &s) { s.WeekCount = kApril1 + 48; };
+    const auto q = [](const std::string &title, const std::string &text, bool yes, int week) {
+        return Message{MessageKind::Question, title, text, yes, week};
+    };
     const Case cases[] = {
-        {"a new club", nothing, {}, {false, true, false, false}, true},
-        {"an indoor court stands",
-         [](GameState &s) {
-             s.Facilities[2] = {kIndoorCourt, 1000};
-         },
-         {},
-         {true, true, false, false},
-         true},
-        {"an indoor court is being built",
-         [](GameState &s) {
-             s.Facilities[2] = {kUnderConstruction, 0};
-             s.BuildLot(2, kApril1 + 6) = 2;
-             s.BuildKind(2, kApril1 + 6) = kIndoorCourt;
-         },
-         {},
-         {true, true, false, false},
-         true},
-        {"a lit court is no indoor court",
-         [](GameState &s) {
-             s.Facilities[2] = {kLitCourt, 1000};
-         },
-         {},
-         {false, true, false, false},
-         true},
-        {"eight players are too many",
-         [](GameState &s) {
-             s.Players[6].FamilyName = s.Players[7].FamilyName = 9;
-             s.Players[6].Salary = s.Players[7].Salary = 1;
-         },
-         {},
-         {false, false, false, false},
-         true},
-        {"salaries past the budget",
-         [](GameState &s) { s.Players[0].Salary = 801; },
-         {},
-         {false, false, false, false},
-         true},
-        {"four players are too few",
-         [](GameState &s) { s.Players[4].FamilyName = s.Players[5].FamilyName = 0; },
-         {},
-         {false, false, false, false},
-         true},
+        {"a new club", none, {}, "0100", true},
+        {"an indoor court stands", indoor, {}, "1100", true},
+        {"an indoor court is being built", building, {}, "1100", true},
+        {"a lit court is no indoor court", lit, {}, "0100", true},
+        {"eight players are too many", eight, {}, "0000", true},
+        {"salaries past the budget", dear, {}, "0000", true},
+        {"four players are too few", four, {}, "0000", true},
         {"a request placed in May",
-         nothing,
-         {{MessageKind::Question, kScoutRequestTitle, scout, true, kApril1 + 5}},
-         {false, true, true, false},
+         none,
+         {q(kScoutRequestTitle, scout, true, kJune1 - 1)},
+         "0110",
          true},
-        {"a request declined",
-         nothing,
-         {{MessageKind::Question, kScoutRequestTitle, scout, false, kApril1 + 5}},
-         {false, true, false, false},
-         true},
+        {"a request declined", none, {q(kScoutRequestTitle, scout, false, kApril1)}, "0100", true},
         {"a request placed in June is too late",
-         nothing,
-         {{MessageKind::Question, kScoutRequestTitle, scout, true, kJune1}},
-         {false, true, false, false},
+         none,
+         {q(kScoutRequestTitle, scout, true, kJune1)},
+         "0100",
          true},
-        {"a request still open in May",
-         [](GameState &s) {
-             s.WeekCount = kJune1 - 1;
-             s.Candidates[0].FamilyName = 3;
-         },
-         {},
-         {false, true, true, false},
-         true},
-        {"maintenance paid",
-         nothing,
-         {{MessageKind::Question, "", maintain, true, kApril1 + 30}},
-         {false, true, false, true},
-         true},
-        {"maintenance declined",
-         nothing,
-         {{MessageKind::Question, "", maintain, false, kApril1 + 30}},
-         {false, true, false, false},
-         true},
-        {"another question's yes",
-         nothing,
-         {{MessageKind::Question, "", BuildQuestion(FirstApril(), kIndoorCourt), true, kApril1}},
-         {false, true, false, false},
-         true},
+        {"a request still open in May", openInMay, {}, "0110", true},
+        {"maintenance paid", none, {q("", maintain, true, kApril1 + 30)}, "0101", true},
+        {"maintenance declined", none, {q("", maintain, false, kApril1 + 30)}, "0100", true},
+        {"another question's yes", none, {q("", build, true, kApril1)}, "0100", true},
         {"a report is no answer",
-         nothing,
+         none,
          {{MessageKind::Report, kScoutRequestTitle, maintain, false, kApril1}},
-         {false, true, false, false},
+         "0100",
          true},
         {"all done",
-         [](GameState &s) {
-             s.Facilities[2] = {kIndoorCourt, 1000};
-         },
-         {{MessageKind::Question, kScoutRequestTitle, scout, true, kApril1},
-          {MessageKind::Question, "", maintain, true, kApril1 + 30}},
-         {true, true, true, true},
+         indoor,
+         {q(kScoutRequestTitle, scout, true, kApril1), q("", maintain, true, kApril1 + 30)},
+         "1111",
          false},
-        {"the second season",
-         [](GameState &s) { s.WeekCount = kApril1 + 48; },
-         {},
-         {false, true, false, false},
-         false},
+        {"the second season", nextSeason, {}, "0100", false},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.name);
@@ -156,7 +113,9 @@ TEST(FirstApril, ItemsTickOffFromTheRecord) {
         for (const Message &m : c.messages)
             NoteFirstAprilMessage(notes, m.kind, m.title, m.text, m.answer, m.week);
         const FirstAprilTicks done = FirstAprilDone(s, notes);
-        EXPECT_EQ(done, c.done);
+        std::string ticks;
+        for (bool d : done) ticks += d ? '1' : '0';
+        EXPECT_EQ(ticks, c.done);
         EXPECT_EQ(FirstAprilShown(s, done), c.shown);
     }
 }

@@ -98,13 +98,13 @@ while [ "$(date_of)" != "$target" ]; do
         xdotool key 9
         presses=$((presses + 1))
         # Until the screen answers (a run shows its status), or the key is tried again.
-        tries=40
+        tries=100
         while [ "$tries" -gt 0 ] && [ "$(md5sum <"$TK_REPORT")" = "$before" ]; do
-            sleep 0.05
+            sleep 0.02
             tries=$((tries - 1))
         done
     else
-        sleep 0.05
+        sleep 0.02
     fi
 done
 end=$(date +%s.%N)

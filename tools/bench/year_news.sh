@@ -89,12 +89,19 @@ sleep 1  # the history opens after the first paint
 
 start=$(date +%s.%N)
 presses=0
+refocused=0
 deadline=$((SECONDS + ${TK_BENCH_TIMEOUT:-900}))
 while [ "$(date_of)" != "$target" ]; do
     [ "$SECONDS" -lt "$deadline" ] || tk_fail "no $target after ${TK_BENCH_TIMEOUT:-900} s (at $(date_of))"
     kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended at $(date_of)"
     if idle; then
         before="$(md5sum <"$TK_REPORT")"
+        # A player clicks the main screen when the focus went elsewhere after a dialog.
+        main_wid="$(tk_wid MainWin)"
+        if [ -n "$main_wid" ] && [ "$(xdotool getwindowfocus 2>/dev/null)" != "$main_wid" ]; then
+            xdotool windowactivate --sync "$main_wid" 2>/dev/null
+            refocused=$((refocused + 1))
+        fi
         xdotool key 9
         presses=$((presses + 1))
         # Until the screen answers (a run shows its status), or the key is tried again.
@@ -110,8 +117,8 @@ done
 end=$(date +%s.%N)
 # The program's own CPU time (user + system, in clock ticks) over its whole run.
 cpu="$(awk -v hz="$(getconf CLK_TCK)" '{printf "%.1f", ($14 + $15) / hz}' "/proc/$TK_PID/stat")"
-printf 'year_news: %s, %s -> %s in %.1f s wall (%d presses of 9; the program used %s s of CPU; load %s)\n' \
-    "$mode" "$first" "$target" "$(echo "$end - $start" | bc -l)" "$presses" "$cpu" \
+printf 'year_news: %s, %s -> %s in %.1f s wall (%d presses of 9, the focus brought back %d times; the program used %s s of CPU; load %s)\n' \
+    "$mode" "$first" "$target" "$(echo "$end - $start" | bc -l)" "$presses" "$refocused" "$cpu" \
     "$(cut -d' ' -f1-3 /proc/loadavg)"
 tk_stop
 # What the year held: its messages by kind, from the history as the game wrote it week by week.

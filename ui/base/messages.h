@@ -22,7 +22,7 @@ public:
     virtual ~NewsSink() = default;
     // Whether a report may go to the column now (its screen is on show).
     virtual bool TakesNews() const = 0;
-    // A report shown in the column instead of a dialog.
+    // A report for the column: instead of its dialog with the news choice, after it otherwise.
     virtual void PostNews(const std::string &text, const std::string &title) = 0;
     // Any message once the player has met it (a question with its answer).
     virtual void MessagePassed(MessageKind kind, const std::string &text, const std::string &title,

@@ -25,13 +25,14 @@ QString NewsItemText(int week, const std::string &text, const std::string &title
 }
 
 QString FirstAprilChecklistText(const FirstAprilTicks &done) {
+    // Two items a line, so that the checklist leaves the column's room to the news.
     QString text = QStringLiteral("はじめての4月");
     for (int i = 0; i < kFirstAprilItems; ++i) {
-        const auto item = static_cast<FirstAprilItem>(i);
-        text += QLatin1Char('\n') +
-                (done[static_cast<std::size_t>(i)] ? QStringLiteral("☑ ") : QStringLiteral("☐ ")) +
-                QString::fromUtf8(FirstAprilItemName(item)) +
-                (done[static_cast<std::size_t>(i)] ? QStringLiteral("（済）") : QString());
+        const bool ticked = done[static_cast<std::size_t>(i)];
+        text += (i % 2 == 0 ? QStringLiteral("\n") : QStringLiteral("　")) +
+                (ticked ? QStringLiteral("☑ ") : QStringLiteral("☐ ")) +
+                QString::fromUtf8(FirstAprilItemName(static_cast<FirstAprilItem>(i))) +
+                (ticked ? QStringLiteral("（済）") : QString());
     }
     return text;
 }
@@ -45,6 +46,7 @@ NewsColumn::NewsColumn(MessageRoute &route, const GameState &state, QWidget *par
     checklist_->setToolTip(
         QStringLiteral("くわしくは「遊び方」の「はじめての4月」を見てください（F1）"));
     checklist_->setStyleSheet(QStringLiteral("background: white; padding: 3px;"));
+    checklist_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     list_ = new QListWidget;
     list_->setObjectName(QStringLiteral("NewsList"));
     list_->setAccessibleName(QStringLiteral("ニュース"));
@@ -54,6 +56,7 @@ NewsColumn::NewsColumn(MessageRoute &route, const GameState &state, QWidget *par
     list_->setSelectionMode(QAbstractItemView::SingleSelection);
     // Tab reaches it; the squad keeps the focus the main screen opens with.
     list_->setFocusPolicy(Qt::TabFocus);
+    list_->setMinimumHeight(40);
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(4, 4, 4, 4);
     layout->addWidget(checklist_);

@@ -67,7 +67,7 @@ private:
 // A report as the column lists it: the date 「N年目 M月W週」, the title if any, and the
 // text with its line breaks.
 QString NewsItemText(int week, const std::string &text, const std::string &title);
-// The checklist as the column shows it: one line per item, ☑ done and ☐ still to do.
+// The checklist as the column shows it: two items a line, ☑ done and ☐ still to do.
 QString FirstAprilChecklistText(const FirstAprilTicks &done);
 
 }  // namespace tk

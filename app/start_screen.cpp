@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "app/quit_when_painted.h"
+#include "ui/shell/answer_at_once.h"
 #include "ui/shell/game_app.h"
 
 namespace tk {
@@ -27,6 +28,7 @@ bool OpenSavedGame(GameApp &app, int slot) {
 }  // namespace
 
 void ShowFirstScreen(GameApp &app) {
+    AnswerAtOnceIfAsked(&app);
     const int slot = qEnvironmentVariableIntValue("TK_START_SLOT");
     QWidget *first = nullptr;
     if (slot >= 1 && slot <= kSaveSlots && OpenSavedGame(app, slot - 1)) {

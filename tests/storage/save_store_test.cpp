@@ -6,6 +6,7 @@
 #include <QTemporaryDir>
 
 #include "core/rules/new_game.h"
+#include "core/state/notice_choice.h"
 #include "core/state/record_codec.h"
 #include "core/state/validation.h"
 #include "storage/save_store.h"
@@ -280,33 +281,51 @@ TEST_F(SaveStoreTest, SettingsRoundTripAndDefaults) {
     EXPECT_EQ(store.LoadSettings().CurrentSlot, 2);
 }
 
-// The notice choice lives in a spare byte: the file stays 700 bytes, keeps the choice, and
-// passes the same load checks as before (so older versions load it), while a file of an older
-// version, whose spare bytes are zero, reads as the five-second notices of the rules.
+// The notice choice lives in a spare byte: the file stays 700 bytes, keeps each of the three
+// choices, and passes the same load checks as before (so older versions load it), while a file
+// of an older version, whose spare bytes are zero, or a byte this version does not know, reads
+// as the five-second notices of the rules.
 TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
+    using Mode = NoticeMode;
     SaveStore store(Data());
     Settings older;
     older.FastMode = kTrue;
     ASSERT_TRUE(store.SaveSettings(older).Ok());
-    EXPECT_FALSE(store.LoadSettings().NoticesWait());
-    QByteArray expected = ReadBytes(store.SettingsPath());
-    expected[3] = '\x01';  // the one byte the choice changes
+    EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
+    const QByteArray olderBytes = ReadBytes(store.SettingsPath());
 
+    const struct {
+        Mode mode;
+        char byte;
+    } cases[] = {{Mode::Closes, '\x00'}, {Mode::Waits, '\x01'}, {Mode::News, '\x02'}};
+    for (const auto &c : cases) {
+        SCOPED_TRACE(int(c.byte));
+        QByteArray expected = olderBytes;
+        expected[3] = c.byte;  // the one byte the choice changes
+        Settings s = older;
+        SetNoticeChoice(s, c.mode);
+        ASSERT_TRUE(store.SaveSettings(s).Ok());
+        const QByteArray bytes = ReadBytes(store.SettingsPath());
+        ASSERT_EQ(bytes.size(), 700);
+        EXPECT_EQ(bytes, expected);
+        const std::span<const std::uint8_t> raw(
+            reinterpret_cast<const std::uint8_t *>(bytes.data()),
+            static_cast<std::size_t>(bytes.size()));
+        EXPECT_TRUE(SettingsUsable(DecodeSettings(raw)));
+        const Settings loaded = store.LoadSettings();
+        EXPECT_EQ(NoticeChoice(loaded), c.mode);
+        EXPECT_EQ(loaded.NoticesWait(), c.mode == Mode::Waits);
+        EXPECT_EQ(loaded.FastMode, kTrue);
+        // An older version writes back the spare bytes it read, the choice with them.
+        s.Version = kSettingsVersion;
+        EXPECT_EQ(EncodeSettings(loaded), EncodeSettings(s));
+    }
+    QByteArray unknown = olderBytes;
+    unknown[3] = '\x09';
+    WriteBytes(store.SettingsPath(), unknown);
+    EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
     Settings s = older;
-    s.SetNoticesWait(true);
-    ASSERT_TRUE(store.SaveSettings(s).Ok());
-    const QByteArray bytes = ReadBytes(store.SettingsPath());
-    ASSERT_EQ(bytes.size(), 700);
-    EXPECT_EQ(bytes, expected);
-    const std::span<const std::uint8_t> raw(reinterpret_cast<const std::uint8_t *>(bytes.data()),
-                                            static_cast<std::size_t>(bytes.size()));
-    EXPECT_TRUE(SettingsUsable(DecodeSettings(raw)));
-    const Settings loaded = store.LoadSettings();
-    EXPECT_TRUE(loaded.NoticesWait());
-    EXPECT_EQ(loaded.FastMode, kTrue);
-    // An older version writes back the spare bytes it read, the choice with them.
-    s.Version = kSettingsVersion;
-    EXPECT_EQ(EncodeSettings(loaded), EncodeSettings(s));
+    SetNoticeChoice(s, Mode::News);
     s.SetNoticesWait(false);
     EXPECT_EQ(s.SparePlayers[0], PlayerRecord{});
 }

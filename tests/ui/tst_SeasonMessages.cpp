@@ -1,21 +1,27 @@
 // One season's messages both ways: played on the real main screen and dialogs offscreen, and
 // in the simulator with the idle manager, from the same seed and with the same answers. The
-// two histories agree row for row: week, kind, title, text as the rules built it, answer.
+// two histories agree row for row: week, kind, title, text as the rules built it, answer;
+// with notices that wait and with the news column, where no report opens a dialog and the
+// runs of weeks stop where they stop with dialogs.
 #include <QAbstractButton>
+#include <QListWidget>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
 
 #include "core/rules/new_game.h"
+#include "core/state/notice_choice.h"
 #include "history/history_store.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "tools/sim/sim_history.h"
 #include "tools/sim/simulation.h"
+#include "ui/base/MeSForm.h"
 #include "ui/shell/MainWin.h"
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_screen.h"
 #include "ui/widgets/command_bar.h"
+#include "ui/widgets/news_column.h"
 #include "ui/widgets/picture_catalogue.h"
 
 using namespace tk;
@@ -35,12 +41,16 @@ public:
         connect(&timer_, &QTimer::timeout, this, &IdleAnswers::Answer);
         timer_.start(1);
     }
+    // The reports that opened a dialog.
+    int ReportDialogs() const { return reportDialogs_; }
 
 private:
     void Answer() {
         QWidget *modal = QApplication::activeModalWidget();
         if (modal == nullptr || modal == handled_) return;
         handled_ = modal;
+        if (auto *notice = qobject_cast<MeSForm *>(modal))
+            reportDialogs_ += notice->Kind() == MessageKind::Report ? 1 : 0;
         if (modal->objectName() == QStringLiteral("GasyuElectWin")) Queue(modal, "Plices0");
         for (const char *b : {"閉じる", "はい", "決定"})
             if (FindButton(modal, QString::fromUtf8(b))) {
@@ -54,6 +64,7 @@ private:
     }
     QPointer<QWidget> handled_;
     QTimer timer_;
+    int reportDialogs_ = 0;
 };
 
 QString Row(const MessageRow &m) {
@@ -76,19 +87,29 @@ class tst_SeasonMessages : public QObject {
     Q_OBJECT
 
     ScopedUiTimingScale fast_{0.001};
+    int runsWithDialogs_ = 0;
 
 private slots:
     void cleanup() { TK_VERIFY_NO_LEAKED_WINDOWS(); }
 
+    void aSeasonRecordsTheSameMessagesBothWays_data() {
+        QTest::addColumn<int>("mode");
+        QTest::newRow("notices wait") << int(NoticeMode::Waits);
+        QTest::newRow("news column") << int(NoticeMode::News);
+    }
+
     void aSeasonRecordsTheSameMessagesBothWays() {
+        QFETCH(int, mode);
+        const bool news = mode == int(NoticeMode::News);
         QTemporaryDir dir;
         QStringList onScreen;
+        int runs = 0;
         {
             GameApp app(dir.path(), kSeed);
             app.SetMainScreenFactory(&OpenMainScreen);
             app.GameSettings().FastMode = kTrue;
-            // Every notice waits for 閉じる: the setting reaches the dialogs the rules open.
-            app.GameSettings().SetNoticesWait(true);
+            // The setting reaches the dialogs the rules open.
+            SetNoticeChoice(app.GameSettings(), static_cast<NoticeMode>(mode));
             IdleAnswers answers;
             app.BeginNewGame(QStringLiteral("テスト"), QStringLiteral("監督"));
             auto *main = qobject_cast<MainWin *>(app.MainScreen());
@@ -98,15 +119,22 @@ private slots:
                 QTest::mousePress(main->Bar(), Qt::LeftButton, {}, at);
                 QTest::mouseRelease(main->Bar(), Qt::LeftButton, {}, at);
             };
-            for (int run = 0; run < 30 && app.State().WeekCount < kSeasonEnd; ++run) {
+            for (; runs < 30 && app.State().WeekCount < kSeasonEnd; ++runs) {
                 press(kAdvanceButton);
                 // A command during the run is refused by the main screen's own notice.
-                if (run == 0) press(3);
+                if (runs == 0) press(3);
                 QVERIFY(QTest::qWaitFor([&] { return !main->Advancing(); }, 20000));
             }
             QCOMPARE(int(app.State().WeekCount), kSeasonEnd);
             onScreen = Rows(app.History().Messages());
+            const int reports = onScreen.filter(QStringLiteral(" 2 「")).size();
+            // Only the introduction, which always waits, opened as a dialog with the news.
+            QCOMPARE(answers.ReportDialogs(), news ? 1 : reports);
+            QCOMPARE(main->NewsList()->List()->count(), reports);
         }
+        // The runs stop where they stop with dialogs: news never stops one.
+        if (!news) runsWithDialogs_ = runs;
+        if (news && runsWithDialogs_ > 0) QCOMPARE(runs, runsWithDialogs_);
 
         sim::Simulation sim(kSeed, sim::MakeIdlePolicy());
         sim.StartNew("テスト", "監督");

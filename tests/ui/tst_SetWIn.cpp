@@ -2,7 +2,7 @@
 #include <QRadioButton>
 #include <QTest>
 
-#include "core/state/game_state.h"
+#include "core/state/notice_choice.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/screens/SetWIn.h"
@@ -83,36 +83,43 @@ private slots:
     // The notice choice: opens on the stored one, "OK" stores it, "キャンセル" never does,
     // and the speed is left as it was.
     void noticeChoice_data() {
-        QTest::addColumn<bool>("stored");
+        QTest::addColumn<int>("stored");
         QTest::addColumn<QString>("option");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<bool>("expected");
+        QTest::addColumn<int>("expected");
         const QString closes = QStringLiteral("5秒で自動的に閉じる");
         const QString waits = QStringLiteral("「閉じる」を押すまで表示");
-        QTest::newRow("wait chosen") << false << waits << QStringLiteral("OK") << true;
-        QTest::newRow("five seconds chosen") << true << closes << QStringLiteral("OK") << false;
-        QTest::newRow("kept") << true << QString() << QStringLiteral("OK") << true;
-        QTest::newRow("cancelled") << false << waits << QStringLiteral("キャンセル") << false;
+        const QString news = QStringLiteral("報告はニュース欄に表示");
+        const QString ok = QStringLiteral("OK");
+        QTest::newRow("wait chosen") << 0 << waits << ok << 1;
+        QTest::newRow("five seconds chosen") << 1 << closes << ok << 0;
+        QTest::newRow("news chosen") << 0 << news << ok << 2;
+        QTest::newRow("news left for wait") << 2 << waits << ok << 1;
+        QTest::newRow("news kept") << 2 << QString() << ok << 2;
+        QTest::newRow("kept") << 1 << QString() << ok << 1;
+        QTest::newRow("cancelled") << 0 << news << QStringLiteral("キャンセル") << 0;
     }
 
     void noticeChoice() {
-        QFETCH(bool, stored);
+        QFETCH(int, stored);
         QFETCH(QString, option);
         QFETCH(QString, button);
-        QFETCH(bool, expected);
+        QFETCH(int, expected);
+        using Mode = NoticeMode;
         Settings settings;
         settings.FastMode = kTrue;
-        settings.SetNoticesWait(stored);
+        SetNoticeChoice(settings, static_cast<Mode>(stored));
         SetWIn dialog(settings);
-        QCOMPARE(dialog.NoticeWaitsOption()->isChecked(), stored);
-        QCOMPARE(dialog.NoticeClosesOption()->isChecked(), !stored);
+        QCOMPARE(dialog.NoticeClosesOption()->isChecked(), stored == 0);
+        QCOMPARE(dialog.NoticeWaitsOption()->isChecked(), stored == 1);
+        QCOMPARE(dialog.NoticeNewsOption()->isChecked(), stored == 2);
         ModalAnswerer answer([&](QWidget *modal) {
             if (!option.isEmpty()) ClickButton(modal, option);
             ClickButton(modal, button);
         });
         dialog.exec();
         QVERIFY(answer.Closed());
-        QCOMPARE(settings.NoticesWait(), expected);
+        QCOMPARE(int(NoticeChoice(settings)), expected);
         QCOMPARE(settings.FastMode, kTrue);
     }
 

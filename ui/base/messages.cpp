@@ -5,7 +5,7 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include "core/state/game_state.h"
+#include "core/state/notice_choice.h"
 #include "ui/base/MeSForm.h"
 #include "ui/base/MesQWin.h"
 
@@ -28,10 +28,25 @@ QPointer<Dialog> MakeDialog(const std::string &message, const std::string &title
 void MessageRoute::RecordTo(HistorySink *history, const GameState *state) {
     history_ = state != nullptr ? history : nullptr;
     state_ = state;
+    if (history_ != nullptr && news_ != nullptr) news_->HistoryOpened();
+}
+
+void MessageRoute::SetNewsSink(NewsSink *sink) {
+    news_ = sink;
+    if (news_ != nullptr && history_ != nullptr) news_->HistoryOpened();
 }
 
 bool MessageRoute::NoticesWait() const {
     return settings_ != nullptr && settings_->NoticesWait();
+}
+
+bool MessageRoute::ReportsToNews() const {
+    return settings_ != nullptr && NoticeChoice(*settings_) == NoticeMode::News;
+}
+
+void MessageRoute::Passed(MessageKind kind, const std::string &text, const std::string &title,
+                          bool answer) const {
+    if (news_ != nullptr) news_->MessagePassed(kind, text, title, answer);
 }
 
 void MessageRoute::Record(MessageKind kind, const std::string &text, const std::string &title,
@@ -44,11 +59,23 @@ void MessageRoute::ShowNotice(MessageKind kind, const std::string &message,
     // A question is never shown as a notice: it would be recorded without its answer.
     if (IsQuestion(kind)) kind = MessageKind::Warning;
     if (state_ != nullptr) Record(kind, message, title, state_->WeekCount, false);
+    // A report of the running game is listed in the news column whatever the choice; with the
+    // news choice it waits for nobody and opens no dialog.
+    const auto toColumn = [&] {
+        return kind == MessageKind::Report && news_ != nullptr && news_->TakesNews();
+    };
+    if (toColumn() && ReportsToNews()) {
+        news_->PostNews(message, title);
+        Passed(kind, message, title, false);
+        return;
+    }
     QPointer<MeSForm> dialog = MakeDialog<MeSForm>(message, title, fontSize, parent);
     dialog->SetKind(kind);
     dialog->SetWaits(NoticesWait());
     dialog->exec();
     delete dialog.data();
+    if (toColumn()) news_->PostNews(message, title);
+    Passed(kind, message, title, false);
 }
 
 bool MessageRoute::AskQuestion(const std::string &message, const std::string &title, int fontSize,
@@ -70,6 +97,7 @@ bool MessageRoute::Ask(const std::string &message, const std::string &title, int
     delete dialog.data();
     // Kept as answered; a question whose window went without an answer counts as "いいえ".
     if (state_ != nullptr) Record(MessageKind::Question, message, title, week, yes);
+    Passed(MessageKind::Question, message, title, yes);
     return yes;
 }
 

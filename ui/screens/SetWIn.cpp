@@ -7,7 +7,8 @@
 #include <QRadioButton>
 #include <QVBoxLayout>
 
-#include "core/state/game_state.h"
+#include <utility>
+
 #include "storage/save_store.h"
 #include "ui/base/messages.h"
 
@@ -32,15 +33,22 @@ SetWIn::SetWIn(Settings &settings, QWidget *parent) : QDialog(parent), settings_
     options->addWidget(fast_);
     options->addWidget(normal_);
 
-    // A player who reads slowly keeps every notice on screen until he closes it.
+    // A player who reads slowly keeps every notice on screen until he closes it; one who
+    // wants the season to flow reads the routine reports in the main screen's news column.
     auto *notices = new QGroupBox(QStringLiteral("メッセージの表示"), this);
     noticeCloses_ = new QRadioButton(QStringLiteral("5秒で自動的に閉じる"), notices);
     noticeCloses_->setObjectName(QStringLiteral("NoticeClosesOption"));
     noticeWaits_ = new QRadioButton(QStringLiteral("「閉じる」を押すまで表示"), notices);
     noticeWaits_->setObjectName(QStringLiteral("NoticeWaitsOption"));
+    noticeNews_ = new QRadioButton(QStringLiteral("報告はニュース欄に表示"), notices);
+    noticeNews_->setObjectName(QStringLiteral("NoticeNewsOption"));
+    noticeNews_->setToolTip(
+        QStringLiteral("試合の結果や賞金などの報告はメイン画面のニュース欄に並びます。質問と警告は"
+                       "今までどおり表示します"));
     auto *noticeOptions = new QVBoxLayout(notices);
     noticeOptions->addWidget(noticeCloses_);
     noticeOptions->addWidget(noticeWaits_);
+    noticeOptions->addWidget(noticeNews_);
 
     ok_ = new QPushButton(QStringLiteral("OK"), this);
     ok_->setObjectName(QStringLiteral("OkButton"));
@@ -61,8 +69,11 @@ SetWIn::SetWIn(Settings &settings, QWidget *parent) : QDialog(parent), settings_
     // Any stored value but -1 reads as normal speed.
     choice_ = settings_.FastMode == kFast ? kFast : kNormal;
     (choice_ == kFast ? fast_ : normal_)->setChecked(true);
-    noticesWait_ = settings_.NoticesWait();
-    (noticesWait_ ? noticeWaits_ : noticeCloses_)->setChecked(true);
+    using Mode = NoticeMode;
+    const std::pair<QRadioButton *, Mode> noticeChoices[] = {
+        {noticeCloses_, Mode::Closes}, {noticeWaits_, Mode::Waits}, {noticeNews_, Mode::News}};
+    notices_ = NoticeChoice(settings_);
+    for (const auto &[option, mode] : noticeChoices) option->setChecked(mode == notices_);
 
     // Mouse or arrow keys alike change the held choice.
     connect(fast_, &QRadioButton::toggled, this, [this](bool on) {
@@ -71,14 +82,17 @@ SetWIn::SetWIn(Settings &settings, QWidget *parent) : QDialog(parent), settings_
     connect(normal_, &QRadioButton::toggled, this, [this](bool on) {
         if (on) choice_ = kNormal;
     });
-    connect(noticeWaits_, &QRadioButton::toggled, this, [this](bool on) { noticesWait_ = on; });
+    for (const auto &[option, mode] : noticeChoices)
+        connect(option, &QRadioButton::toggled, this, [this, mode](bool on) {
+            if (on) notices_ = mode;
+        });
     connect(ok_, &QPushButton::clicked, this, &SetWIn::Store);
     connect(cancel_, &QPushButton::clicked, this, &QDialog::reject);
 }
 
 void SetWIn::Store() {
     settings_.FastMode = choice_;
-    settings_.SetNoticesWait(noticesWait_);
+    SetNoticeChoice(settings_, notices_);
     accept();
 }
 

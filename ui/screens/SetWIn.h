@@ -1,17 +1,19 @@
 // The game settings: the speed, "高速" or "普通", and whether notices close by themselves
-// after five seconds or wait for "閉じる"; stored in the settings only on "OK".
+// after five seconds, wait for "閉じる", or leave the reports to the news column; stored in the
+// settings only on "OK".
 #pragma once
 
 #include <cstdint>
 
 #include <QDialog>
 
+#include "core/state/notice_choice.h"
+
 class QPushButton;
 class QRadioButton;
 
 namespace tk {
 
-struct Settings;
 class SaveStore;
 class MessageRoute;
 
@@ -24,13 +26,15 @@ public:
 
     // The choice held until "OK": -1 fast, 0 normal.
     std::int16_t Choice() const { return choice_; }
-    // The notice choice held until "OK": true when notices wait for "閉じる".
-    bool NoticesWaitChoice() const { return noticesWait_; }
+    // The notice choice held until "OK".
+    NoticeMode HeldNoticeChoice() const { return notices_; }
+    bool NoticesWaitChoice() const { return notices_ == NoticeMode::Waits; }
 
     QRadioButton *FastOption() const { return fast_; }
     QRadioButton *NormalOption() const { return normal_; }
     QRadioButton *NoticeClosesOption() const { return noticeCloses_; }
     QRadioButton *NoticeWaitsOption() const { return noticeWaits_; }
+    QRadioButton *NoticeNewsOption() const { return noticeNews_; }
     QPushButton *OkButton() const { return ok_; }
     QPushButton *CancelButton() const { return cancel_; }
 
@@ -41,9 +45,10 @@ private:
     std::int16_t choice_ = 0;
     QRadioButton *fast_ = nullptr;    // "高速"
     QRadioButton *normal_ = nullptr;  // "普通"
-    bool noticesWait_ = false;
+    NoticeMode notices_ = NoticeMode::Closes;
     QRadioButton *noticeCloses_ = nullptr;  // "5秒で自動的に閉じる"
     QRadioButton *noticeWaits_ = nullptr;   // "「閉じる」を押すまで表示"
+    QRadioButton *noticeNews_ = nullptr;    // "報告はニュース欄に表示"
     QPushButton *ok_ = nullptr;             // "OK"
     QPushButton *cancel_ = nullptr;         // "キャンセル"
 };

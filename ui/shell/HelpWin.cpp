@@ -4,6 +4,7 @@
 #include <QHBoxLayout>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -48,6 +49,14 @@ HelpWin::HelpWin(QWidget *parent) : QDialog(parent) {
 
     SetUpScreenKeys(this, close_, contents_);
     contents_->setCurrentRow(0);
+}
+
+void HelpWin::ShowFirstApril(const FirstAprilTicks &done) {
+    if (done == done_) return;
+    done_ = done;
+    const int at = text_->verticalScrollBar()->value();
+    text_->setHtml(HelpPageHtml(HelpSections(done_)));
+    text_->verticalScrollBar()->setValue(at);
 }
 
 void HelpWin::ShowSection(int index) {

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include "core/rules/first_april.h"
+
 class QListWidget;
 class QPushButton;
 class QTextBrowser;
@@ -18,6 +20,8 @@ public:
 
     // Shows section `index` of the contents (0 = the first).
     void ShowSection(int index);
+    // Ticks the items of "はじめての4月" that are done.
+    void ShowFirstApril(const FirstAprilTicks &done);
 
     QListWidget *Contents() const { return contents_; }
     QTextBrowser *Text() const { return text_; }
@@ -28,6 +32,7 @@ private:
     QTextBrowser *text_ = nullptr;
     QPushButton *close_ = nullptr;
     QStringList anchors_;
+    FirstAprilTicks done_{};
 };
 
 }  // namespace tk

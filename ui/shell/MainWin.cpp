@@ -26,6 +26,7 @@
 #include "ui/widgets/command_bar.h"
 #include "ui/widgets/grounds_view.h"
 #include "ui/widgets/land_panel.h"
+#include "ui/widgets/news_column.h"
 #include "ui/widgets/player_detail_panel.h"
 #include "ui/widgets/player_panel.h"
 #include "ui/widgets/week_status.h"
@@ -125,7 +126,10 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
     alerts_->SetFixCaption(&AlertFixCaption);
     connect(alerts_, &AlertList::fixRequested, this, &MainWin::OpenAlertFix);
     squadColumn->addWidget(alerts_);
-    squadColumn->addStretch();
+    // The reports of the news choice, and the first season's checklist, in the room left.
+    news_ = new NewsColumn(app_.Route(), app_.State());
+    news_->SetHistoryReader([this] { return app_.History().Messages(); });
+    squadColumn->addWidget(news_, 1);
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(BuildStatusColumn());
@@ -245,6 +249,7 @@ void MainWin::FormLoad() {
     summary_->Show(s, courts_);
     weekStatus_->Update(s);
     RefreshAlerts();
+    news_->ShowChecklist();
 }
 
 void MainWin::MakeForm() {

@@ -35,6 +35,7 @@ class AlertList;
 
 // How the 要対応 list names the command of a fix: "土地（8）".
 QString AlertFixCaption(AlertFix fix);
+class NewsColumn;
 
 class MainWin : public QMainWindow {
     Q_OBJECT
@@ -85,6 +86,7 @@ public:
     GroundsView *Grounds() const { return grounds_; }
     WeekStatus *News() const { return weekStatus_; }
     AlertList *Alerts() const { return alerts_; }
+    NewsColumn *NewsList() const { return news_; }
     QTimer &TimeSpend() { return timeSpend_; }
     QTimer &MarkTime() { return markTime_; }
 
@@ -172,6 +174,7 @@ private:
     WeekStatus *weekStatus_ = nullptr;
     AlertList *alerts_ = nullptr;
     AlertWatch alertWatch_;  // the alerts last recorded in the history
+    NewsColumn *news_ = nullptr;
     std::array<QPushButton *, 4> commands_{};
     QPointer<HelpWin> help_;
 };

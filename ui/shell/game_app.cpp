@@ -6,6 +6,7 @@
 #include <QWidget>
 
 #include "core/rules/new_game.h"
+#include "core/state/notice_choice.h"
 #include "history/history_store.h"
 #include "storage/slot_carry.h"
 #include "storage/slot_lock.h"
@@ -144,10 +145,10 @@ void GameApp::BeginNewGame(const QString &teamName, const QString &managerName) 
     OpenMainScreen();
     history_.Open(game_, HistoryPath(store_, settings_.CurrentSlot), true, main_);
     // The one text that teaches the game waits for "閉じる", whatever the notice setting.
-    const bool noticesWait = settings_.NoticesWait();
-    settings_.SetNoticesWait(true);
+    const NoticeMode notices = NoticeChoice(settings_);
+    SetNoticeChoice(settings_, NoticeMode::Waits);
     ui_.ShowNotice(MessageKind::Report, IntroductionText(), "", 10);
-    settings_.SetNoticesWait(noticesWait);
+    SetNoticeChoice(settings_, notices);
 }
 
 void GameApp::OpenMainScreen() {

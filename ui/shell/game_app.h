@@ -42,6 +42,8 @@ public:
     QtGameUi &Ui() { return ui_; }
     // The route of every notice and question: the rules' (through Ui()) and the screens'.
     const MessageRoute &Messages() const override { return messages_; }
+    // The same route, for the main screen's news column to take the reports.
+    MessageRoute &Route() { return messages_; }
     // The running game's history (closed while no game runs).
     HistorySession &History() { return history_; }
     // A loaded game's history waits for the main screen's first paint (true until then).

@@ -278,9 +278,9 @@ QString Keys() {
 
 }  // namespace
 
-std::vector<HelpSection> HelpSections() {
+std::vector<HelpSection> HelpSections(const FirstAprilTicks &done) {
     return {
-        {QStringLiteral("first-april"), QStringLiteral("はじめての4月"), HelpFirstAprilHtml()},
+        {QStringLiteral("first-april"), QStringLiteral("はじめての4月"), HelpFirstAprilHtml(done)},
         {QStringLiteral("week"), QStringLiteral("1週間の流れ"), TheWeek()},
         {QStringLiteral("practice"), QStringLiteral("練習メニュー"), Practice()},
         {QStringLiteral("courts"), QStringLiteral("コートとコート配分"), Courts()},

@@ -6,6 +6,8 @@
 #include <QString>
 #include <vector>
 
+#include "core/rules/first_april.h"
+
 namespace tk {
 
 struct HelpSection {
@@ -14,8 +16,9 @@ struct HelpSection {
     QString html;  // the body, without the title
 };
 
-// Every section, in reading order; the last is "勝つためのヒント".
-std::vector<HelpSection> HelpSections();
+// Every section, in reading order; the last is "勝つためのヒント". `done` ticks the items of
+// "はじめての4月" (none ticked by default).
+std::vector<HelpSection> HelpSections(const FirstAprilTicks &done = {});
 
 // The sections joined into one page, each under its title.
 QString HelpPageHtml(const std::vector<HelpSection> &sections);
@@ -23,8 +26,8 @@ QString HelpPageHtml(const std::vector<HelpSection> &sections);
 // The body of "勝つためのヒント" (help_hints.cpp, kept apart so that it can be rewritten
 // on its own).
 QString HelpHintsHtml();
-// "はじめての4月": the first April's checklist.
-QString HelpFirstAprilHtml();
+// "はじめての4月": the first April's checklist, the items in `done` ticked.
+QString HelpFirstAprilHtml(const FirstAprilTicks &done = {});
 
 // The body of "スクリーンリーダーとキーボード" (help_access.cpp).
 QString HelpAccessHtml();

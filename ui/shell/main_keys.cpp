@@ -20,6 +20,7 @@
 #include "ui/shell/game_app.h"
 #include "ui/shell/main_shortcuts.h"
 #include "ui/widgets/command_bar.h"
+#include "ui/widgets/news_column.h"
 #include "ui/widgets/picture_catalogue.h"
 #include "ui/widgets/player_panel.h"
 
@@ -85,6 +86,7 @@ void MainWin::AddHelpEntry(QMenu *menu) {
 void MainWin::OpenHelp() {
     // One help window, beside the game: the player may read on while playing.
     if (!help_) help_ = new HelpWin(this);
+    help_->ShowFirstApril(news_->Ticks());
     help_->show();
     help_->raise();
     help_->activateWindow();

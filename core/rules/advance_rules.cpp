@@ -46,8 +46,10 @@ RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome ou
 }
 
 RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome,
-                         const std::vector<Alert> &alertsBefore) {
-    const RunStop stop = RunStopAfterWeek(brought, after, outcome);
+                         const std::vector<Alert> &alertsBefore, bool reportsAsNews) {
+    RunStop stop = RunStopAfterWeek(brought, after, outcome);
+    if (reportsAsNews && (stop == RunStop::MonthEnd || stop == RunStop::Building))
+        stop = RunStopAfterWeek(RunStop::None, after, outcome);
     if (stop != RunStop::None) return stop;
     return HasNewAlert(alertsBefore, CurrentAlerts(after)) ? RunStop::Alert : RunStop::None;
 }

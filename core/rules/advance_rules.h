@@ -33,7 +33,10 @@ RunStop WeekBrings(const GameState &s);
 RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome);
 // The same, and a week that brings none of those stops too when an alert appeared that was
 // not among `alertsBefore` (CurrentAlerts of the record before the week).
+// With `reportsAsNews` (the player's news choice) a month end or a finished building only
+// brings news, so the run goes on through it; a debt, the year end, the camp, a match week
+// or a new alert still stop it.
 RunStop RunStopAfterWeek(RunStop brought, const GameState &after, WeekOutcome outcome,
-                         const std::vector<Alert> &alertsBefore);
+                         const std::vector<Alert> &alertsBefore, bool reportsAsNews = false);
 
 }  // namespace tk

@@ -51,7 +51,8 @@ void WeekRun::EndWeek() {
     outcome_ = EndOfWeek(game_);
     stage_ = Stage::Idle;
     if (!running_) return;
-    const RunStop stop = RunStopAfterWeek(brought_, game_.state, outcome_, alertsBefore_);
+    const RunStop stop =
+        RunStopAfterWeek(brought_, game_.state, outcome_, alertsBefore_, reportsAsNews_);
     if (stop != RunStop::None || stopAsked_) StopRun(stop);
 }
 

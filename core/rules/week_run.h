@@ -48,6 +48,8 @@ public:
     // The run stops once the week under way has ended; between weeks the caller stops it.
     void AskStop();
     void StopRun(RunStop why);
+    // The player's news choice: month ends and finished buildings do not stop a run.
+    void SetReportsAsNews(bool news) { reportsAsNews_ = news; }
     bool Running() const { return running_; }
     bool StopAsked() const { return stopAsked_; }
     // Why the last run stopped (None while one runs or when it was stopped by hand).
@@ -62,6 +64,7 @@ private:
     WeekOutcome outcome_ = WeekOutcome::Next;
     bool running_ = false;
     bool stopAsked_ = false;
+    bool reportsAsNews_ = false;
     RunStop brought_ = RunStop::None;  // what the week under way brings, judged at its start
     std::vector<Alert> alertsBefore_;  // the alerts the player saw when the week started
     RunStop lastStop_ = RunStop::None;

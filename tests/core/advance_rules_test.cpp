@@ -94,6 +94,7 @@ TEST(RunOfWeeks, StopsForANewAlert) {
         int durabilityBefore, durabilityAfter;
         bool gapAfter;
         RunStop brought, stop;
+        bool news = false;
     };
     const Case cases[] = {
         {"nothing to heed", 1000, 990, false, RunStop::None, RunStop::None},
@@ -103,6 +104,12 @@ TEST(RunOfWeeks, StopsForANewAlert) {
         {"a second alert", 290, 270, true, RunStop::None, RunStop::Alert},
         {"one gone", 290, 1000, false, RunStop::None, RunStop::None},
         {"a month end first", 310, 290, false, RunStop::MonthEnd, RunStop::MonthEnd},
+        // With the news choice a month end or a building is news; the alert still stops it.
+        {"a month end as news", 1000, 990, false, RunStop::MonthEnd, RunStop::None, true},
+        {"a building as news", 1000, 990, false, RunStop::Building, RunStop::None, true},
+        {"news and an alert", 310, 290, false, RunStop::MonthEnd, RunStop::Alert, true},
+        {"the year end with news", 1000, 990, false, RunStop::YearEnd, RunStop::YearEnd, true},
+        {"the camp with news", 1000, 990, false, RunStop::Event, RunStop::Event, true},
     };
     for (const Case &c : cases) {
         test::TestGame t;
@@ -111,7 +118,7 @@ TEST(RunOfWeeks, StopsForANewAlert) {
         const std::vector<Alert> before = CurrentAlerts(t.state);
         t.state.Facilities[1].Durability = static_cast<std::int16_t>(c.durabilityAfter);
         if (c.gapAfter) t.state.Players[0].Order = 0;
-        EXPECT_EQ(RunStopAfterWeek(c.brought, t.state, WeekOutcome::Next, before), c.stop)
+        EXPECT_EQ(RunStopAfterWeek(c.brought, t.state, WeekOutcome::Next, before, c.news), c.stop)
             << c.name;
     }
 }

@@ -2,7 +2,7 @@
 // in the simulator with the idle manager, from the same seed and with the same answers. The
 // two histories agree row for row: week, kind, title, text as the rules built it, answer;
 // with notices that wait and with the news column, where no report opens a dialog and the
-// runs of weeks stop where they stop with dialogs.
+// runs of weeks go on through the month ends.
 #include <QAbstractButton>
 #include <QListWidget>
 #include <QPointer>
@@ -132,9 +132,9 @@ private slots:
             QCOMPARE(answers.ReportDialogs(), news ? 1 : reports);
             QCOMPARE(main->NewsList()->List()->count(), reports);
         }
-        // The runs stop where they stop with dialogs: news never stops one.
+        // News never stops a run: the month ends that stop it with dialogs are news here.
         if (!news) runsWithDialogs_ = runs;
-        if (news && runsWithDialogs_ > 0) QCOMPARE(runs, runsWithDialogs_);
+        if (news && runsWithDialogs_ > 0) QVERIFY(runs < runsWithDialogs_);
 
         sim::Simulation sim(kSeed, sim::MakeIdlePolicy());
         sim.StartNew("テスト", "監督");

@@ -59,6 +59,7 @@ void MainWin::AdvanceCommand() {
 }
 
 void MainWin::StartAdvance() {
+    week_.SetReportsAsNews(app_.Route().ReportsToNews());
     if (!week_.StartRun()) return;
     escapeWatch_ = new EscapeWatch(this);
     bar_->SetAdvancing(true);

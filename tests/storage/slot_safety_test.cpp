@@ -164,6 +164,13 @@ TEST(StaleFiles, OnlyOldTemporariesOfTheGamesFilesGo) {
         {"Save4.Kumo.Ab3xYz", false},
         {"Save0.Kumo.Ab3xY", false},
         {"notes.Ab3xYz", false},
+        {"Save2.Kumo.bak.resume", false},
+        {"SaveData.Kumo.bak.abcdef", false},
+        {"Save0.Kumo.Ab-xYz", false},
+        {"Save0.Kumo.Ab3xYz1", false},
+        {"xSave0.Kumo.Ab3xYz", false},
+        {"Save0Kumo.Ab3xYz", false},
+        {".Ab3xYz", false},
     };
     for (const auto &[name, temporary] : names)
         EXPECT_EQ(IsWriteTemporary(QString::fromLatin1(name)), temporary) << name;

@@ -22,6 +22,11 @@ Failure SqlFailure(const QSqlQuery &query);
 Failure SqlFailure(const QSqlDatabase &db);
 std::string PlainCause(const QSqlError &error);
 
+// A path as the player's system writes it.
+std::string Shown(const QString &path);
+// A cause ("容量不足です") with the file it concerns; reasons that say more pass as they are.
+std::string Named(const char *what, const QString &path, const std::string &reason);
+
 // The tables a history of this schema version holds, each with its columns in order.
 std::vector<std::pair<QString, QStringList>> RequiredTables(int version);
 

@@ -109,7 +109,7 @@ private:
     Status WriteRows(const HistoryBatch &batch, int markWeek);
     Status WriteSeason(const SeasonRecord &season);
     QSqlDatabase Db() const;
-    struct Statements;  // the week's inserts, prepared once and kept (history_store.cpp)
+    struct Statements;  // the week's inserts, prepared once and kept (history_statements.h)
     Statements *Prepared();
 
     QString path_;

@@ -22,24 +22,6 @@ using history_sql::SqlFailure;
 
 namespace {
 
-// SQLite's primary result codes that tell why a file could not be used.
-constexpr int kError = 1, kBusy = 5, kLocked = 6, kCorrupt = 11, kMismatch = 20, kRange = 25,
-              kNotADatabase = 26;
-
-HistoryProblem ProblemOf(const QSqlError &error) {
-    switch (error.nativeErrorCode().toInt() & 0xFF) {
-        case kBusy:
-        case kLocked: return HistoryProblem::Locked;
-        // A statement of ours that the file's tables cannot answer: not our history.
-        case kError:
-        case kMismatch:
-        case kRange:
-        case kCorrupt:
-        case kNotADatabase: return HistoryProblem::Damaged;
-        default: return HistoryProblem::CannotOpen;
-    }
-}
-
 // One value of the meta table, set or replaced.
 Status WriteMeta(const QSqlDatabase &db, const char *key, const QVariant &value) {
     QSqlQuery meta(db);
@@ -61,7 +43,7 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
     QSqlDatabase db = Db();
     QSqlQuery q(db);
     auto fail = [&](const QSqlQuery &failed) {
-        problem = ProblemOf(failed.lastError());
+        problem = history_sql::ProblemOf(failed.lastError().nativeErrorCode().toInt());
         Status s = SqlFailure(failed);
         if (problem == HistoryProblem::Locked)
             s = Failure{"記録ファイルはほかのテニス監督が使っています"};
@@ -96,10 +78,16 @@ Status HistoryStore::Prepare(const HistoryOwner *owner, bool &created, HistoryPr
             return Failure{"記録ファイルが壊れています（" + Shown(path_) + "）"};
         }
         // The schema number alone does not make a history: every table of it must be there.
-        if (!run(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'")))
-            return fail(q);
+        if (!run(QStringLiteral("SELECT type, name FROM sqlite_master"))) return fail(q);
         QStringList tables;
-        while (q.next()) tables << q.value(0).toString();
+        while (q.next()) {
+            // The game writes no triggers: one would run its own statements at every write.
+            if (q.value(0).toString() == QLatin1String("trigger")) {
+                problem = HistoryProblem::Damaged;
+                return Failure{"記録ファイルの表が正しくありません（" + Shown(path_) + "）"};
+            }
+            if (q.value(0).toString() == QLatin1String("table")) tables << q.value(1).toString();
+        }
         for (const auto &[table, columns] :
              history_sql::RequiredTables(std::min(version, kSchemaVersion))) {
             QStringList found;

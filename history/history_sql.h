@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/state/result.h"
+#include "history/history_store.h"
 
 namespace tk::history_sql {
 
@@ -21,6 +22,10 @@ namespace tk::history_sql {
 Failure SqlFailure(const QSqlQuery &query);
 Failure SqlFailure(const QSqlDatabase &db);
 std::string PlainCause(const QSqlError &error);
+std::string PlainCause(int sqliteCode);
+// What a failed statement says about the file: Damaged when the file is not what the game
+// wrote (a fresh start may help), Locked when another copy holds it, else CannotOpen.
+HistoryProblem ProblemOf(int sqliteCode);
 
 // A path as the player's system writes it.
 std::string Shown(const QString &path);

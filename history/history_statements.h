@@ -3,9 +3,10 @@
 
 #include <sqlite3.h>
 
-#include <string>
+#include <cstdio>
 
 #include "core/state/result.h"
+#include "history/history_sql.h"
 #include "history/history_store.h"
 
 namespace tk {
@@ -21,9 +22,10 @@ struct HistoryStore::Statements {
     ~Statements() {
         for (sqlite3_stmt *s : {player, text, message, month, meta}) sqlite3_finalize(s);
     }
+    // The cause in the player's words; SQLite's own text goes to standard error.
     Failure Fail() const {
-        return Failure{"記録ファイルを読み書きできません（" + std::string(sqlite3_errmsg(db)) +
-                       "）"};
+        std::fprintf(stderr, "tennis-kantoku: history: %s\n", sqlite3_errmsg(db));
+        return Failure{history_sql::PlainCause(sqlite3_extended_errcode(db))};
     }
     // Runs a statement whose values are bound, and makes it ready for the next ones.
     Status Step(sqlite3_stmt *s) const {

@@ -1,6 +1,8 @@
 // Writing a week's rows into an open history, one transaction per batch.
 #include "history/history_store.h"
 
+#include <sqlite3.h>
+
 #include <utility>
 
 #include <QSqlDatabase>
@@ -24,12 +26,24 @@ QVariant Int(std::int64_t v) {
     return QVariant(static_cast<qlonglong>(v));
 }
 
+// SQLite's own handle under Qt's connection, or null when the driver is not SQLite's.
+sqlite3 *HandleOf(const QSqlDatabase &db) {
+    const QVariant handle = db.driver()->handle();
+    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    return *static_cast<sqlite3 *const *>(handle.constData());
+}
+
 }  // namespace
 
 Status HistoryStore::Write(const HistoryBatch &batch, int markWeek) {
     if (broken_) return Failure{"記録ファイルへの書き込みは止めてあります"};
     Status s = WriteRows(batch, markWeek);
     if (!s) {
+        // A file that passed the checks at opening may still turn out damaged here (an index
+        // that disagrees with its table): the caller may then start the history afresh.
+        sqlite3 *handle = HandleOf(Db());
+        writeProblem_ = handle != nullptr ? history_sql::ProblemOf(sqlite3_extended_errcode(handle))
+                                          : HistoryProblem::CannotOpen;
         QSqlQuery(Db()).exec(QStringLiteral("ROLLBACK"));
         // The ids handed out inside the failed transaction are gone with it.
         broken_ = true;
@@ -40,10 +54,10 @@ Status HistoryStore::Write(const HistoryBatch &batch, int markWeek) {
 
 HistoryStore::Statements *HistoryStore::Prepared() {
     if (statements_) return statements_.get();
-    const QVariant handle = Db().driver()->handle();
-    if (!handle.isValid() || qstrcmp(handle.typeName(), "sqlite3*") != 0) return nullptr;
+    sqlite3 *handle = HandleOf(Db());
+    if (handle == nullptr) return nullptr;
     auto made = std::make_unique<Statements>();
-    made->db = *static_cast<sqlite3 *const *>(handle.constData());
+    made->db = handle;
     const std::pair<sqlite3_stmt **, const char *> all[] = {
         {&made->player,
          "INSERT INTO players(key, name, style, birth_year, first_week, joined)"
@@ -55,15 +69,22 @@ HistoryStore::Statements *HistoryStore::Prepared() {
     };
     for (const auto &[statement, sql] : all)
         if (sqlite3_prepare_v3(made->db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr) !=
-            SQLITE_OK)
+            SQLITE_OK) {
+            (void)made->Fail();  // SQLite's text to standard error; the caller reads the code
             return nullptr;
+        }
     statements_ = std::move(made);
     return statements_.get();
 }
 
 Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
     Statements *st = Prepared();
-    if (st == nullptr) return Failure{"記録ファイルを読み書きできません（SQLite がありません）"};
+    if (st == nullptr) {
+        sqlite3 *handle = HandleOf(Db());
+        if (handle == nullptr)
+            return Failure{"記録ファイルを読み書きできません（SQLite がありません）"};
+        return Failure{history_sql::PlainCause(sqlite3_extended_errcode(handle))};
+    }
     if (Status s = st->Run("BEGIN IMMEDIATE"); !s) return s;
     const auto text = [](sqlite3_stmt *s, int at, const std::string &v) {
         sqlite3_bind_text(s, at, v.data(), static_cast<int>(v.size()), SQLITE_STATIC);

@@ -11,6 +11,7 @@
 
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
+#include "tests/support/damaged_history.h"
 
 namespace tk {
 namespace {
@@ -343,13 +344,7 @@ TEST_F(HistoryStoreTest, UnreadableHistoriesAreKeptAsideWhenStartedAfresh) {
 TEST_F(HistoryStoreTest, DamageFoundByAWriteCanBeStartedAfresh) {
     WriteFirstSeason(61);
     QByteArray bytes = Bytes();
-    for (const char *text : {"ようこそ", "5月", "今年は", "4月です"}) {
-        // The second copy of a text is its index entry; its title's type becomes a long text.
-        const qsizetype inIndex = bytes.indexOf(text, bytes.indexOf(text) + 1);
-        ASSERT_GT(inIndex, 0) << text;
-        ASSERT_EQ(bytes[inIndex - 3], 0x0d) << text;
-        bytes[inIndex - 3] = 0x75;
-    }
+    ASSERT_TRUE(test::DamageTextIndex(bytes, {"ようこそ", "5月", "今年は", "4月です"}));
     Put(bytes);
     auto opened = Open(61);
     ASSERT_TRUE(opened.store) << opened.reason;  // the opening does not see it

@@ -11,10 +11,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 
 #include "storage/atomic_file.h"
+#include "storage/game_modules.h"
 #include "storage/plain_reasons.h"
 #include "storage/save_store.h"
 #include "storage/slot_carry.h"
@@ -151,6 +153,18 @@ TEST(PlainReasons, SystemErrorsInThePlayersWords) {
     ASSERT_FALSE(s.Ok());
     EXPECT_NE(s.Reason().find("途中にフォルダでないものがあります"), std::string::npos)
         << s.Reason();
+
+    // A module of the game missing or broken beside the program: the loader's text stays out.
+    QString why;
+    EXPECT_EQ(GameModuleSymbol("tk-test-missing", "entry", &why), nullptr);
+    EXPECT_EQ(why, QStringLiteral("libtk-test-missing.so が見つかりません"));
+    const QString broken = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
+                           QStringLiteral("/libtk-test-broken.so");
+    ASSERT_TRUE(WriteBytes(broken, "not a library"));
+    EXPECT_EQ(GameModuleSymbol("tk-test-broken", "entry", &why), nullptr);
+    QFile::remove(broken);
+    EXPECT_TRUE(why.startsWith(QStringLiteral("libtk-test-broken.so を読み込めません")))
+        << why.toStdString();
 }
 
 TEST(StaleFiles, OnlyOldTemporariesOfTheGamesFilesGo) {

@@ -18,9 +18,14 @@ struct HistoryStore::Statements {
     sqlite3 *db = nullptr;
     sqlite3_stmt *player = nullptr, *text = nullptr, *message = nullptr, *month = nullptr,
                  *meta = nullptr;
+    // A season's settlement: its rows of a settlement replayed go first.
+    sqlite3_stmt *dropResults = nullptr, *dropCompetitions = nullptr, *dropSquad = nullptr,
+                 *season = nullptr, *result = nullptr, *competition = nullptr, *squad = nullptr;
 
     ~Statements() {
-        for (sqlite3_stmt *s : {player, text, message, month, meta}) sqlite3_finalize(s);
+        for (sqlite3_stmt *s : {player, text, message, month, meta, dropResults, dropCompetitions,
+                                dropSquad, season, result, competition, squad})
+            sqlite3_finalize(s);
     }
     // The cause in the player's words; SQLite's own text goes to standard error.
     Failure Fail() const {

@@ -110,10 +110,10 @@ private:
     Status ReadMeta();
     Status LoadIds();
     Status WriteRows(const HistoryBatch &batch, int markWeek);
-    Status WriteSeason(const SeasonRecord &season);
     QSqlDatabase Db() const;
     struct Statements;  // the week's inserts, prepared once and kept (history_statements.h)
     Statements *Prepared();
+    Status WriteSeason(const Statements &statements, const SeasonRecord &season);
 
     QString path_;
     QString connection_;

@@ -3,6 +3,7 @@
 
 #include <sqlite3.h>
 
+#include <initializer_list>
 #include <utility>
 
 #include <QSqlDatabase>
@@ -15,16 +16,11 @@
 
 namespace tk {
 
-using history_sql::Exec;
 using history_sql::Named;
 
 namespace {
 
 constexpr int kLevelBytes = 9;  // player id (2), condition, six skills
-
-QVariant Int(std::int64_t v) {
-    return QVariant(static_cast<qlonglong>(v));
-}
 
 // SQLite's own handle under Qt's connection, or null when the driver is not SQLite's.
 sqlite3 *HandleOf(const QSqlDatabase &db) {
@@ -66,6 +62,15 @@ HistoryStore::Statements *HistoryStore::Prepared() {
         {&made->message, "INSERT INTO messages(week, kind, text, answer) VALUES(?, ?, ?, ?)"},
         {&made->month, "INSERT OR REPLACE INTO months(week, levels) VALUES(?, ?)"},
         {&made->meta, "INSERT OR REPLACE INTO meta(key, value) VALUES(?, ?)"},
+        {&made->dropResults, "DELETE FROM season_results WHERE season = ?"},
+        {&made->dropCompetitions, "DELETE FROM season_competitions WHERE season = ?"},
+        {&made->dropSquad, "DELETE FROM season_squad WHERE season = ?"},
+        {&made->season,
+         "INSERT OR REPLACE INTO seasons(season, week, level, funds, budget, sponsor_income,"
+         " penalties, salaries, prize, summary) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
+        {&made->result, "INSERT INTO season_results VALUES(?, ?, ?, ?, ?)"},
+        {&made->competition, "INSERT INTO season_competitions VALUES(?, ?, ?, ?)"},
+        {&made->squad, "INSERT INTO season_squad VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"},
     };
     for (const auto &[statement, sql] : all)
         if (sqlite3_prepare_v3(made->db, sql, -1, SQLITE_PREPARE_PERSISTENT, statement, nullptr) !=
@@ -146,7 +151,7 @@ Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
     firstMonthWeek_ = earliest;
 
     for (const SeasonRecord &r : batch.seasons)
-        if (Status s = WriteSeason(r); !s) return s;
+        if (Status s = WriteSeason(*st, r); !s) return s;
 
     // How far the history was written: the week, and the last message kept in it.
     const std::pair<const char *, int> marks[] = {{"mark_week", markWeek},
@@ -159,52 +164,44 @@ Status HistoryStore::WriteRows(const HistoryBatch &batch, int markWeek) {
     return st->Run("COMMIT");
 }
 
-Status HistoryStore::WriteSeason(const SeasonRecord &r) {
-    QSqlDatabase db = Db();
-    QSqlQuery q(db);
-    const QString season = QString::number(r.season);
+Status HistoryStore::WriteSeason(const Statements &st, const SeasonRecord &r) {
+    // Each row's values, bound in the order of its columns, then the row written.
+    const auto row = [](sqlite3_stmt *s, std::initializer_list<std::int64_t> values) {
+        int at = 0;
+        for (const std::int64_t v : values) sqlite3_bind_int64(s, ++at, v);
+        return at;
+    };
     // A season settled again (a replayed year end) replaces the old one whole.
-    for (const char *table : {"season_results", "season_competitions", "season_squad"})
-        if (Status s = Exec(q, QStringLiteral("DELETE FROM %1 WHERE season = %2")
-                                   .arg(QLatin1String(table), season));
-            !s)
-            return s;
-    q.prepare(QStringLiteral(
-        "INSERT OR REPLACE INTO seasons(season, week, level, funds, budget, sponsor_income,"
-        " penalties, salaries, prize, summary) VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
-    for (const QVariant &v :
-         {QVariant(r.season), QVariant(r.week), QVariant(r.teamLevel), Int(r.funds),
-          Int(r.money.budget), Int(r.money.sponsorIncome), Int(r.money.penalties),
-          Int(r.money.salaries), Int(r.prize), QVariant(QString::fromStdString(r.summary))})
-        q.addBindValue(v);
-    if (Status s = Exec(q); !s) return s;
+    for (sqlite3_stmt *drop : {st.dropResults, st.dropCompetitions, st.dropSquad}) {
+        row(drop, {r.season});
+        if (Status s = st.Step(drop); !s) return s;
+    }
+    const int summaryAt =
+        row(st.season, {r.season, r.week, r.teamLevel, r.funds, r.money.budget,
+                        r.money.sponsorIncome, r.money.penalties, r.money.salaries, r.prize}) +
+        1;
+    sqlite3_bind_text(st.season, summaryAt, r.summary.data(), static_cast<int>(r.summary.size()),
+                      SQLITE_STATIC);
+    if (Status s = st.Step(st.season); !s) return s;
 
-    q.prepare(QStringLiteral("INSERT INTO season_results VALUES(?, ?, ?, ?, ?)"));
     for (int c = 0; c < kCategories; ++c) {
         const CategoryResult &res = r.results[static_cast<std::size_t>(c)];
-        for (const QVariant &v : {QVariant(r.season), QVariant(c), QVariant(res.wins),
-                                  QVariant(res.losses), Int(res.prize)})
-            q.addBindValue(v);
-        if (Status s = Exec(q); !s) return s;
+        row(st.result, {r.season, c, res.wins, res.losses, res.prize});
+        if (Status s = st.Step(st.result); !s) return s;
     }
-    q.prepare(QStringLiteral("INSERT INTO season_competitions VALUES(?, ?, ?, ?)"));
     for (const CompetitionResult &c : r.competitions) {
         if (c.competition == 0) continue;
-        for (const int v : {r.season, c.competition, c.best, c.titles}) q.addBindValue(v);
-        if (Status s = Exec(q); !s) return s;
+        row(st.competition, {r.season, c.competition, c.best, c.titles});
+        if (Status s = st.Step(st.competition); !s) return s;
     }
-    q.prepare(
-        QStringLiteral("INSERT INTO season_squad VALUES(?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)"));
     for (std::size_t place = 0; place < r.squad.size(); ++place) {
         const SquadEntry &e = r.squad[place];
         const auto id = playerIds_.find(e.key);
         if (id == playerIds_.end()) continue;
-        for (const int v : {r.season, static_cast<int>(place), id->second, e.age, e.style,
-                            int{e.levels.condition}})
-            q.addBindValue(v);
-        for (const std::uint8_t skill : e.levels.skills) q.addBindValue(int{skill});
-        q.addBindValue(Int(e.salary));
-        if (Status s = Exec(q); !s) return s;
+        const auto &k = e.levels.skills;
+        row(st.squad, {r.season, static_cast<std::int64_t>(place), id->second, e.age, e.style,
+                       e.levels.condition, k[0], k[1], k[2], k[3], k[4], k[5], e.salary});
+        if (Status s = st.Step(st.squad); !s) return s;
     }
     return {};
 }

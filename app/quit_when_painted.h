@@ -1,6 +1,7 @@
 // Ends the program once the watched window has been painted: the start benchmarks time whole
 // starts of the game (TK_EXIT_WHEN_SHOWN=1) and of their bare yardstick window with it. With
-// TK_SHOWN_MAPS=<file> the libraries mapped at that moment are written to the file first.
+// TK_SHOWN_MAPS=<file> the libraries mapped at that moment are written to the file first, and with
+// TK_SHOWN_SMAPS=<file> what each mapping holds resident (/proc/self/smaps: where the memory goes).
 #pragma once
 
 #include <QCoreApplication>
@@ -15,16 +16,21 @@ public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override {
         if (event->type() == QEvent::Paint) {
-            const QString maps = qEnvironmentVariable("TK_SHOWN_MAPS");
-            if (!maps.isEmpty()) {
-                // Read to its end: the file reports no size.
-                QFile from(QStringLiteral("/proc/self/maps")), to(maps);
-                if (from.open(QIODevice::ReadOnly) && to.open(QIODevice::WriteOnly))
-                    to.write(from.readAll());
-            }
+            Copy("TK_SHOWN_MAPS", QStringLiteral("/proc/self/maps"));
+            Copy("TK_SHOWN_SMAPS", QStringLiteral("/proc/self/smaps"));
             QCoreApplication::exit(0);
         }
         return QObject::eventFilter(watched, event);
+    }
+
+private:
+    // Copies a file of /proc to the file named by the variable, if it is set.
+    static void Copy(const char *variable, const QString &from) {
+        const QString to = qEnvironmentVariable(variable);
+        if (to.isEmpty()) return;
+        // Read to its end: the file reports no size.
+        QFile in(from), out(to);
+        if (in.open(QIODevice::ReadOnly) && out.open(QIODevice::WriteOnly)) out.write(in.readAll());
     }
 };
 

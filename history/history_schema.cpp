@@ -68,8 +68,12 @@ Status RunAll(QSqlQuery &q, const std::array<const char *, N> &statements) {
 }  // namespace
 
 std::string PlainCause(const QSqlError &error) {
+    return PlainCause(error.nativeErrorCode().toInt());
+}
+
+std::string PlainCause(int sqliteCode) {
     // SQLite's primary result codes, in the words the player reads elsewhere in the game.
-    switch (error.nativeErrorCode().toInt() & 0xFF) {
+    switch (sqliteCode & 0xFF) {
         case 3:   // SQLITE_PERM
         case 23:  // SQLITE_AUTH
             return "書き込み権限がありません";
@@ -84,6 +88,23 @@ std::string PlainCause(const QSqlError &error) {
         case 13: return "容量不足です";                                      // SQLITE_FULL
         case 14: return "開けません（フォルダがないか、権限がありません）";  // SQLITE_CANTOPEN
         default: return "中身が正しくありません";
+    }
+}
+
+HistoryProblem ProblemOf(int sqliteCode) {
+    switch (sqliteCode & 0xFF) {
+        case 5:  // SQLITE_BUSY
+        case 6:  // SQLITE_LOCKED
+            return HistoryProblem::Locked;
+        // A statement of ours that the file's tables cannot answer: not our history.
+        case 1:   // SQLITE_ERROR
+        case 11:  // SQLITE_CORRUPT
+        case 19:  // SQLITE_CONSTRAINT: an insert of ours refused by what the file holds
+        case 20:  // SQLITE_MISMATCH
+        case 25:  // SQLITE_RANGE
+        case 26:  // SQLITE_NOTADB
+            return HistoryProblem::Damaged;
+        default: return HistoryProblem::CannotOpen;
     }
 }
 

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/state/result.h"
+#include "history/history_store.h"
 
 namespace tk::history_sql {
 
@@ -21,6 +22,15 @@ namespace tk::history_sql {
 Failure SqlFailure(const QSqlQuery &query);
 Failure SqlFailure(const QSqlDatabase &db);
 std::string PlainCause(const QSqlError &error);
+std::string PlainCause(int sqliteCode);
+// What a failed statement says about the file: Damaged when the file is not what the game
+// wrote (a fresh start may help), Locked when another copy holds it, else CannotOpen.
+HistoryProblem ProblemOf(int sqliteCode);
+
+// A path as the player's system writes it.
+std::string Shown(const QString &path);
+// A cause ("容量不足です") with the file it concerns; reasons that say more pass as they are.
+std::string Named(const char *what, const QString &path, const std::string &reason);
 
 // The tables a history of this schema version holds, each with its columns in order.
 std::vector<std::pair<QString, QStringList>> RequiredTables(int version);

@@ -74,6 +74,9 @@ public:
     // Writes a batch in one transaction and moves the replay mark to markWeek. On failure
     // nothing of the batch is kept and the store refuses further writes.
     virtual Status Write(const HistoryBatch &batch, int markWeek);
+    // Why the last write failed: Damaged when the file turned out not to be what the game
+    // wrote (it may be started afresh), else CannotOpen or Locked; None before a failure.
+    HistoryProblem WriteProblem() const { return writeProblem_; }
     // Whether a player is already in the history (pending batches not included).
     bool KnowsPlayer(PlayerKey key) const { return playerIds_.count(key) != 0; }
     // The week the history began, and whether it began with a new game.
@@ -107,14 +110,15 @@ private:
     Status ReadMeta();
     Status LoadIds();
     Status WriteRows(const HistoryBatch &batch, int markWeek);
-    Status WriteSeason(const SeasonRecord &season);
     QSqlDatabase Db() const;
-    struct Statements;  // the week's inserts, prepared once and kept (history_store.cpp)
+    struct Statements;  // the week's inserts, prepared once and kept (history_statements.h)
     Statements *Prepared();
+    Status WriteSeason(const Statements &statements, const SeasonRecord &season);
 
     QString path_;
     QString connection_;
     bool broken_ = false;
+    HistoryProblem writeProblem_ = HistoryProblem::None;
     std::string team_;
     int originWeek_ = 0;
     bool newGame_ = false;

@@ -1,6 +1,8 @@
 // Opening a module of the game with QLibrary from the folders it may stand in.
 #include "storage/game_modules.h"
 
+#include <cstdio>
+
 #include <QDir>
 #include <QFileInfo>
 #include <QLibrary>
@@ -26,7 +28,7 @@ void *GameModuleSymbol(const char *name, const char *symbol, QString *why) {
     // An installed game never reaches into a build folder.
     if (!IsInstalledProgram(program) && !QStringLiteral(TK_BUILD_MODULE_DIR).isEmpty())
         folders << QStringLiteral(TK_BUILD_MODULE_DIR);
-    QString reasons;
+    bool tried = false;
     for (const QString &folder : folders) {
         const QString file =
             QDir(folder).filePath(QStringLiteral("lib%1.so").arg(QLatin1String(name)));
@@ -35,12 +37,16 @@ void *GameModuleSymbol(const char *name, const char *symbol, QString *why) {
         QLibrary library(file);
         library.setLoadHints(QLibrary::PreventUnloadHint);
         if (void *found = reinterpret_cast<void *>(library.resolve(symbol))) return found;
-        reasons += library.errorString() + QLatin1Char('\n');
+        // The loader's own text is for a bug report; the player reads what it means.
+        std::fprintf(stderr, "tennis-kantoku: %s\n",
+                     library.errorString().toLocal8Bit().constData());
+        tried = true;
     }
     if (why != nullptr)
-        *why = reasons.isEmpty()
-                   ? QStringLiteral("lib%1.so が見つかりません").arg(QLatin1String(name))
-                   : reasons.trimmed();
+        *why = (tried ? QStringLiteral("lib%1.so を読み込めません（壊れているか、"
+                                       "必要なライブラリがありません）")
+                      : QStringLiteral("lib%1.so が見つかりません"))
+                   .arg(QLatin1String(name));
     return nullptr;
 }
 

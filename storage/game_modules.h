@@ -8,7 +8,7 @@ namespace tk {
 
 // The address of `symbol` in the module `name` (the library libname.so), opened on first use
 // and kept open; null when the module is not found or lacks the symbol. `why`, when given,
-// receives the reason.
+// receives the reason in the player's words (the loader's own text goes to standard error).
 void *GameModuleSymbol(const char *name, const char *symbol, QString *why = nullptr);
 
 }  // namespace tk

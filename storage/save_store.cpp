@@ -72,17 +72,23 @@ Status SaveStore::SaveGame(int slot, const GameState &state) {
     // The old slot file becomes the backup by a second name once the new record is written
     // (a full disk keeps both as they were), just before the new file replaces it: one sync
     // per save. Where no second name can be made the old record is copied there instead.
+    backupFailure_.clear();
     QByteArray oldRecord;
     const QString backup = BackupToKeep(slot, &oldRecord);
     const QString slotFile = SlotPath(slot);
     const auto keepBackup = [&] {
         if (oldRecord.isEmpty()) return;
         auto target = WritableTarget(slotFile, Folder());
-        if (backup.isEmpty() || !target || !KeepUnderSecondName(target.Value(), backup, *steps_))
-            (void)Replace(SidePath(slot, kBackupSuffix), oldRecord);
+        if (!backup.isEmpty() && target && KeepUnderSecondName(target.Value(), backup, *steps_))
+            return;
+        // The save goes on without it; the caller tells the player why.
+        if (Status kept = Replace(SidePath(slot, kBackupSuffix), oldRecord); !kept)
+            backupFailure_ = kept.Reason();
     };
-    if (Status saved = Replace(slotFile, AsByteArray(bytes.Value()), keepBackup); !saved)
+    if (Status saved = Replace(slotFile, AsByteArray(bytes.Value()), keepBackup); !saved) {
+        backupFailure_.clear();  // the old file stands as it was, and so does its backup
         return saved;
+    }
     if (state.TeamName.empty()) {
         // The game is over: nothing of it is to be recovered or continued.
         RemoveSide(slot, kRecoverySuffix);
@@ -98,8 +104,8 @@ Status SaveStore::EraseSlot(int slot) {
     if (!bytes) return Failure{bytes.Reason()};
     if (Status erased = Replace(SlotPath(slot), AsByteArray(bytes.Value())); !erased) return erased;
     for (const char *suffix :
-         {kBackupSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix, kHistoryKeptSuffix,
-          kHistoryKeptJournalSuffix})
+         {kBackupSuffix, kBackupLinkSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix,
+          kHistoryKeptSuffix, kHistoryKeptJournalSuffix})
         RemoveSide(slot, suffix);
     return {};
 }

@@ -20,6 +20,8 @@ namespace tk {
 inline constexpr const char *kRecoverySuffix = ".resume";  // the last finished week of a game
                                                            // that was not closed normally
 inline constexpr const char *kBackupSuffix = ".bak";       // the slot before its last save
+// The backup's second name for a moment while a save keeps it (left only by a kill).
+inline constexpr const char *kBackupLinkSuffix = ".bak-new";
 inline constexpr const char *kHistorySuffix = ".history";  // the history store (SQLite)
 inline constexpr const char *kHistoryJournalSuffix = ".history-journal";
 // A history that could not be used, kept aside when a fresh one replaced it (one generation).
@@ -95,6 +97,9 @@ public:
     // replaces, if it held a playable game, becomes the backup. A game without a team
     // (erased or bankrupt) takes its recovery file and history with it.
     Status SaveGame(int slot, const GameState &state);
+    // Why the last SaveGame that succeeded could not keep the game it replaced as the backup
+    // (in the player's words); empty when it was kept or there was nothing to keep.
+    const std::string &BackupFailure() const { return backupFailure_; }
     // Writes an all-zero record with empty texts, whatever the old file held, and removes
     // every side file of the slot. A slot file that is no plain file is left alone.
     Status EraseSlot(int slot);
@@ -133,6 +138,7 @@ private:
 
     DataLocation location_;
     std::shared_ptr<FileSteps> steps_;
+    std::string backupFailure_;
 };
 
 }  // namespace tk

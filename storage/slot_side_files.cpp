@@ -79,7 +79,11 @@ QString SaveStore::BackupToKeep(int slot, QByteArray *oldRecord) {
     auto state = DecodeChecked(bytes.Value());
     if (!state || state.Value().TeamName.empty()) return {};
     auto target = WritableTarget(SidePath(slot, kBackupSuffix), Folder());
-    if (!target) return {};  // no plain file stands there: it is named, not written over
+    if (!target) {
+        // No plain file stands there: it is named, not written over, and the save goes on.
+        backupFailure_ = target.Reason();
+        return {};
+    }
     *oldRecord = RecordOnly(bytes.Value());
     // A save still read from the read-only folder is copied: the file there stays as it is.
     return from == SlotPath(slot) ? target.Value() : QString();

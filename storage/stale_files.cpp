@@ -8,7 +8,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QRegularExpression>
 
 namespace tk {
 namespace {
@@ -19,11 +18,24 @@ constexpr std::time_t kStaleSeconds = 60;
 }  // namespace
 
 bool IsWriteTemporary(const QString &fileName) {
-    static const QRegularExpression pattern(QStringLiteral(
-        "^(Save[0-3]\\.Kumo(\\.bak|\\.resume)?|SaveData\\.Kumo)\\.([A-Za-z0-9]{6})$"));
-    const QRegularExpressionMatch match = pattern.match(fileName);
+    // "<name>." and six ASCII letters or digits, checked by hand: a pattern would load the
+    // regular-expression library into every start for the one check of the title screen.
+    constexpr qsizetype kTail = 7;
+    if (fileName.size() <= kTail || fileName.at(fileName.size() - kTail) != QLatin1Char('.'))
+        return false;
+    const QStringView tail = QStringView(fileName).right(kTail - 1);
+    for (const QChar c : tail)
+        if (c.unicode() > 0x7F || !c.isLetterOrNumber()) return false;
     // "Save0.Kumo.resume" itself has the shape of a temporary of Save0.Kumo.
-    return match.hasMatch() && match.captured(3) != QLatin1String("resume");
+    if (tail == QLatin1String("resume")) return false;
+    const QStringView name = QStringView(fileName).chopped(kTail);
+    if (name == QLatin1String("SaveData.Kumo")) return true;
+    if (!name.startsWith(QLatin1String("Save")) || name.size() < 10) return false;
+    const QChar slot = name.at(4);
+    if (slot < QLatin1Char('0') || slot > QLatin1Char('3')) return false;
+    const QStringView kind = name.mid(5);
+    return kind == QLatin1String(".Kumo") || kind == QLatin1String(".Kumo.bak") ||
+           kind == QLatin1String(".Kumo.resume");
 }
 
 int RemoveStaleTemporaries(const QString &folder) {

@@ -4,9 +4,7 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/newgame_lib.sh"
 tk_setup "$1" "$2"
-# Fast speed (FastMode -1 in the last two bytes of the settings): a week takes one step.
-mkdir -p "$TK_DATA"
-{ head -c 698 /dev/zero; printf '\377\377'; } >"$TK_DATA/SaveData.Kumo"
+tk_fast_data
 tk_start
 tk_new_game
 tk_click_at BottunSwich 35 19

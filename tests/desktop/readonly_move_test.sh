@@ -11,20 +11,14 @@ if ! mount -t tmpfs -o size=8m tmpfs "$TK_DATA" 2>/dev/null; then
     exit 0
 fi
 trap 'umount -l "$TK_DATA" 2>/dev/null; tk_cleanup' EXIT
-{ head -c 698 /dev/zero; printf '\377\377'; } >"$TK_DATA/SaveData.Kumo"  # fast speed
+tk_fast_data
 USER_DATA="$XDG_DATA_HOME/tennis-kantoku/Data"
 
 tk_start
 tk_new_game
 tk_click_at BottunSwich 35 19
 tk_wait_file "$TK_DATA/Save0.Kumo.resume" 30
-tk_close_window 'チーム名'
-tk_wait_window MesQWin
-tk_click_text はい
-tk_wait_window BeginForm
-tk_wait_widget Command1
-tk_click Command1
-tk_wait_exit 20
+tk_save_and_quit
 [ -s "$TK_DATA/Save0.Kumo.history" ] || tk_fail "the first game kept no history"
 mount -o remount,ro "$TK_DATA" || tk_fail "cannot make the Data folder read-only"
 
@@ -43,12 +37,6 @@ if grep -q '^window MeSForm ' "$TK_REPORT"; then
     tk_fail "a notice opened over the moved game (its records were not carried)"
 fi
 [ -s "$USER_DATA/Save0.Kumo.history" ] || tk_fail "the history was not carried to $USER_DATA"
-tk_close_window 'チーム名'
-tk_wait_window MesQWin
-tk_click_text はい
-tk_wait_window BeginForm
-tk_wait_widget Command1
-tk_click Command1
-tk_wait_exit 20
+tk_save_and_quit
 [ -s "$USER_DATA/Save0.Kumo" ] || tk_fail "the game was not saved to $USER_DATA"
 echo "ok: a slot moved out of a read-only folder keeps its history"

@@ -5,8 +5,7 @@
 . "$(dirname "$0")/lib.sh"
 . "$(dirname "$0")/newgame_lib.sh"
 tk_setup "$1" "$2"
-mkdir -p "$TK_DATA"
-{ head -c 698 /dev/zero; printf '\377\377'; } >"$TK_DATA/SaveData.Kumo"  # fast speed
+tk_fast_data
 PIDS=()
 trap 'for p in "${PIDS[@]}"; do kill -9 "$p" 2>/dev/null; done; tk_cleanup' EXIT
 
@@ -44,15 +43,6 @@ refused_here() {
         sleep 0.3
     done
 }
-save_and_quit() {
-    tk_close_window 'チーム名'
-    tk_wait_window MesQWin
-    tk_click_text はい
-    tk_wait_window BeginForm
-    tk_wait_widget Command1
-    tk_click Command1
-    tk_wait_exit 20
-}
 
 start_copy A
 tk_new_game
@@ -64,7 +54,7 @@ refused_here
 tk_click Command1
 tk_wait_exit 20
 copy A
-save_and_quit
+tk_save_and_quit
 [ "$(saved_week)" -eq 14 ] || tk_fail "slot 1 holds week $(saved_week), not A's week 14"
 
 # A opens the slot again and plays; C waits on the title; A closes first, then C opens the
@@ -80,7 +70,7 @@ play_week_to 3
 start_copy C
 refused_here
 copy A2
-save_and_quit
+tk_save_and_quit
 [ "$(saved_week)" -eq 15 ] || tk_fail "slot 1 holds week $(saved_week), not A's week 15"
 copy C
 tk_click SaveData0
@@ -89,7 +79,7 @@ tk_wait_text Comment '^このデータでいいですか？$'
 tk_click_text はい
 tk_wait_window MainWin
 grep -q '^window MainWin .* title=.*4月 3週' "$TK_REPORT" || tk_fail "C did not open A's last week"
-save_and_quit
+tk_save_and_quit
 [ "$(saved_week)" -eq 15 ] || tk_fail "slot 1 holds week $(saved_week) after C closed"
 [ ! -e "$TK_DATA/Save0.Kumo.lock" ] || tk_fail "a lock was left behind"
 echo "ok: one copy per slot; nothing lost whichever copy closes first"

@@ -11,6 +11,7 @@
 
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
+#include "tests/support/damaged_history.h"
 
 namespace tk {
 namespace {
@@ -294,27 +295,28 @@ TEST_F(HistoryStoreTest, UnreadableHistoriesAreKeptAsideWhenStartedAfresh) {
         ASSERT_TRUE(f.open(QIODevice::ReadOnly));
         noTables = f.readAll();
     }
-    // A column under another name: found at the opening, not at the first week's write.
-    QByteArray renamed;
-    {
-        const QString copy = QDir(dir.path()).filePath("renamed");
-        ASSERT_TRUE(QFile::copy(path, copy));
+    // The good history changed by one statement: found at the opening, not at a week's write.
+    const auto altered = [&](const char *name, const char *sql) {
+        const QString copy = QDir(dir.path()).filePath(name);
+        QFile::copy(path, copy);
         {
-            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "renamed");
+            QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", name);
             db.setDatabaseName(copy);
-            ASSERT_TRUE(db.open());
-            QSqlQuery q(db);
-            ASSERT_TRUE(q.exec("ALTER TABLE messages RENAME COLUMN text TO tekst"));
+            EXPECT_TRUE(db.open() && QSqlQuery(db).exec(sql)) << sql;
             db.close();
         }
-        QSqlDatabase::removeDatabase("renamed");
+        QSqlDatabase::removeDatabase(name);
         QFile f(copy);
-        ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-        renamed = f.readAll();
-    }
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    };
+    const QByteArray renamed =
+        altered("renamed", "ALTER TABLE messages RENAME COLUMN text TO tekst");
+    const QByteArray trigger = altered(
+        "trigger", "CREATE TRIGGER t AFTER INSERT ON messages BEGIN DELETE FROM texts; END");
     const std::pair<const char *, QByteArray> cases[] = {
         {"schema number, tables missing", noTables},
         {"a column renamed", renamed},
+        {"a trigger", trigger},
         {"newer", newer},
         {"not a database", QByteArray(8192, 'x')},
     };
@@ -335,6 +337,33 @@ TEST_F(HistoryStoreTest, UnreadableHistoriesAreKeptAsideWhenStartedAfresh) {
         ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << name;
         EXPECT_EQ(kept.readAll(), bytes) << name;  // the last one replaced, kept byte for byte
     }
+}
+
+// Damage the opening's checks do not see (the texts' index disagrees with its table) is found
+// by the first write: nothing of it is kept, and the history can then be started afresh.
+TEST_F(HistoryStoreTest, DamageFoundByAWriteCanBeStartedAfresh) {
+    WriteFirstSeason(61);
+    QByteArray bytes = Bytes();
+    ASSERT_TRUE(test::DamageTextIndex(bytes, {"ようこそ", "5月", "今年は", "4月です"}));
+    Put(bytes);
+    auto opened = Open(61);
+    ASSERT_TRUE(opened.store) << opened.reason;  // the opening does not see it
+    EXPECT_EQ(opened.store->WriteProblem(), HistoryProblem::None);
+    const Status written = opened.store->Write({{Notice(61, "週の終わり")}}, 61);
+    ASSERT_FALSE(written);
+    EXPECT_EQ(opened.store->WriteProblem(), HistoryProblem::Damaged);
+    EXPECT_EQ(written.Reason().find("database"), std::string::npos) << written.Reason();
+    EXPECT_NE(written.Reason().find("壊れています"), std::string::npos) << written.Reason();
+    opened.store.reset();
+    const QByteArray damaged = Bytes();  // as the opening left it (its replay mark)
+
+    auto afresh = HistoryStore::StartAfresh(path, {"テニス部", 61, false});
+    ASSERT_TRUE(afresh.store) << afresh.reason;
+    ASSERT_TRUE(afresh.store->Write({{Notice(61, "週の終わり")}}, 61));
+    EXPECT_EQ(afresh.store->Messages().size(), 1u);
+    QFile kept(path + ".old");
+    ASSERT_TRUE(kept.open(QIODevice::ReadOnly));
+    EXPECT_EQ(kept.readAll(), damaged);
 }
 
 }  // namespace

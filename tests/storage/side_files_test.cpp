@@ -5,10 +5,12 @@
 #include <QDateTime>
 #include <QDir>
 #include <QFile>
+#include <QSaveFile>
 #include <QTemporaryDir>
 
 #include "core/rules/lookups.h"
 #include "core/state/record_codec.h"
+#include "storage/atomic_file.h"
 #include "storage/save_store.h"
 #include "tests/storage/crash_records.h"
 #include "tests/storage/storage_support.h"
@@ -106,7 +108,8 @@ TEST_F(SideFiles, RecoveryIsOfferedOnlyWhenNewerThanTheSlotAndUnlikeIt) {
 }
 
 TEST_F(SideFiles, ErasingAndEndingAGameTakeTheirSideFiles) {
-    const char *all[] = {kBackupSuffix, kRecoverySuffix, kHistorySuffix, kHistoryJournalSuffix};
+    const char *all[] = {kBackupSuffix,  kBackupLinkSuffix,     kRecoverySuffix,
+                         kHistorySuffix, kHistoryJournalSuffix, kHistoryKeptSuffix};
     auto present = [&](int slot) {
         std::string found;
         for (const char *suffix : all)
@@ -119,7 +122,10 @@ TEST_F(SideFiles, ErasingAndEndingAGameTakeTheirSideFiles) {
         ASSERT_TRUE(store.SaveRecovery(slot, Weeks()[2]).Ok());
         ASSERT_TRUE(WriteBytes(store.SidePath(slot, kHistorySuffix), "SQLite format 3"));
         ASSERT_TRUE(WriteBytes(store.SidePath(slot, kHistoryJournalSuffix), "journal"));
-        ASSERT_EQ(present(slot), ".bak.resume.history.history-journal");
+        ASSERT_TRUE(WriteBytes(store.SidePath(slot, kHistoryKeptSuffix), "SQLite format 3"));
+        // A kill between the backup's link and its rename leaves the link.
+        ASSERT_TRUE(QFile::link(store.SlotPath(slot), store.SidePath(slot, kBackupLinkSuffix)));
+        ASSERT_EQ(present(slot), ".bak.bak-new.resume.history.history-journal.history.old");
     }
     ASSERT_TRUE(store.EraseSlot(0).Ok());
     EXPECT_EQ(present(0), "");
@@ -129,8 +135,43 @@ TEST_F(SideFiles, ErasingAndEndingAGameTakeTheirSideFiles) {
     GameState over = Weeks()[2];
     over.TeamName.clear();
     ASSERT_TRUE(store.SaveGame(1, over).Ok());
-    EXPECT_EQ(present(1), ".bak");
+    EXPECT_EQ(present(1), ".bak.history.old");
     EXPECT_EQ(store.LoadBackup(1).Value(), Weeks()[1]);
+}
+
+// Neither a hard link nor a copy of the backup can be written (a full disk).
+class NoBackupSteps : public FileSteps {
+public:
+    bool Link(const QString &, const QString &) override { return false; }
+    qint64 Write(QSaveFile &f, const QByteArray &b) override {
+        return f.fileName().endsWith(kBackupSuffix) ? -1 : FileSteps::Write(f, b);
+    }
+};
+
+// A backup that cannot be kept does not stop the save: the reason is handed to the player.
+TEST_F(SideFiles, ABackupThatCannotBeKeptIsToldAndTheSaveGoesOn) {
+    const std::pair<const char *, bool> cases[] = {{"the disk", false}, {"a folder", true}};
+    for (const auto &[name, folder] : cases) {
+        QTemporaryDir here;
+        SaveStore good(here.filePath("Data"));
+        ASSERT_TRUE(good.SaveGame(1, Weeks()[0]).Ok());
+        ASSERT_TRUE(good.SaveGame(1, Weeks()[1]).Ok());
+        EXPECT_EQ(good.BackupFailure(), "");
+        const QString backup = good.SidePath(1, kBackupSuffix);
+        if (folder) {
+            ASSERT_TRUE(QFile::remove(backup) && QDir().mkdir(backup));
+        }
+
+        SaveStore failing(here.filePath("Data"), std::make_shared<NoBackupSteps>());
+        ASSERT_TRUE(failing.SaveGame(1, Weeks()[2]).Ok()) << name;
+        EXPECT_EQ(good.LoadGame(1).Value(), Weeks()[2]) << name;
+        EXPECT_NE(failing.BackupFailure().find("Save1.Kumo.bak"), std::string::npos)
+            << name << ": " << failing.BackupFailure();
+        if (!folder) {
+            EXPECT_EQ(good.LoadBackup(1).Value(), Weeks()[0]) << name;
+        }
+        EXPECT_EQ(test::TemporaryFiles(here.filePath("Data")), QStringList()) << name;
+    }
 }
 
 }  // namespace

@@ -11,10 +11,12 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QLockFile>
 #include <QTemporaryDir>
 
 #include "storage/atomic_file.h"
+#include "storage/game_modules.h"
 #include "storage/plain_reasons.h"
 #include "storage/save_store.h"
 #include "storage/slot_carry.h"
@@ -151,6 +153,18 @@ TEST(PlainReasons, SystemErrorsInThePlayersWords) {
     ASSERT_FALSE(s.Ok());
     EXPECT_NE(s.Reason().find("途中にフォルダでないものがあります"), std::string::npos)
         << s.Reason();
+
+    // A module of the game missing or broken beside the program: the loader's text stays out.
+    QString why;
+    EXPECT_EQ(GameModuleSymbol("tk-test-missing", "entry", &why), nullptr);
+    EXPECT_EQ(why, QStringLiteral("libtk-test-missing.so が見つかりません"));
+    const QString broken = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath() +
+                           QStringLiteral("/libtk-test-broken.so");
+    ASSERT_TRUE(WriteBytes(broken, "not a library"));
+    EXPECT_EQ(GameModuleSymbol("tk-test-broken", "entry", &why), nullptr);
+    QFile::remove(broken);
+    EXPECT_TRUE(why.startsWith(QStringLiteral("libtk-test-broken.so を読み込めません")))
+        << why.toStdString();
 }
 
 TEST(StaleFiles, OnlyOldTemporariesOfTheGamesFilesGo) {
@@ -164,6 +178,13 @@ TEST(StaleFiles, OnlyOldTemporariesOfTheGamesFilesGo) {
         {"Save4.Kumo.Ab3xYz", false},
         {"Save0.Kumo.Ab3xY", false},
         {"notes.Ab3xYz", false},
+        {"Save2.Kumo.bak.resume", false},
+        {"SaveData.Kumo.bak.abcdef", false},
+        {"Save0.Kumo.Ab-xYz", false},
+        {"Save0.Kumo.Ab3xYz1", false},
+        {"xSave0.Kumo.Ab3xYz", false},
+        {"Save0Kumo.Ab3xYz", false},
+        {".Ab3xYz", false},
     };
     for (const auto &[name, temporary] : names)
         EXPECT_EQ(IsWriteTemporary(QString::fromLatin1(name)), temporary) << name;

@@ -3,12 +3,15 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleFactory>
 #include <QTest>
 #include <QTranslator>
 
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/base/app_look.h"
+#include "ui/base/focus_mark.h"
 
 using namespace tk;
 using namespace tk::test;
@@ -82,6 +85,37 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QApplication::setFont(font);
         QApplication::setPalette(palette);
+    }
+
+    // The overflow arrows, made only when first used, are Fusion's own at every size.
+    void overflowArrowsAreFusions_data() {
+        QTest::addColumn<int>("arrow");
+        QTest::addColumn<int>("size");
+        QTest::addColumn<qreal>("ratio");
+        for (const auto &[name, arrow] :
+             {std::pair{"across", QStyle::SP_ToolBarHorizontalExtensionButton},
+              {"down", QStyle::SP_ToolBarVerticalExtensionButton}}) {
+            QTest::addRow("%s 16", name) << int(arrow) << 16 << 1.0;
+            QTest::addRow("%s 32", name) << int(arrow) << 32 << 1.0;
+            QTest::addRow("%s 16 at 200 %%", name) << int(arrow) << 16 << 2.0;
+        }
+    }
+
+    void overflowArrowsAreFusions() {
+        QFETCH(int, arrow);
+        QFETCH(int, size);
+        QFETCH(qreal, ratio);
+        const QScopedPointer<QStyle> game(MakeGameStyle()), fusion(QStyleFactory::create("Fusion"));
+        const auto which = static_cast<QStyle::StandardPixmap>(arrow);
+        const QIcon lazy = game->standardIcon(which), own = fusion->standardIcon(which);
+        QVERIFY(!lazy.isNull());
+        QCOMPARE(lazy.availableSizes(), own.availableSizes());
+        QCOMPARE(lazy.actualSize(QSize(size, size)), own.actualSize(QSize(size, size)));
+        const QPixmap drawn = lazy.pixmap(QSize(size, size), ratio);
+        QCOMPARE(drawn.devicePixelRatio(), own.pixmap(QSize(size, size), ratio).devicePixelRatio());
+        QCOMPARE(drawn.toImage(), own.pixmap(QSize(size, size), ratio).toImage());
+        QCOMPARE(QIcon(lazy).pixmap(size, QIcon::Disabled).toImage(),
+                 own.pixmap(size, QIcon::Disabled).toImage());
     }
 };
 

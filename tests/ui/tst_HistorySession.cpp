@@ -1,6 +1,7 @@
 // The running game's history: kept through two seasons, the office's summary of the last
 // settlement, the menu's keys, saving, quitting and loading again; and every history that
-// cannot be used, told once while the slot loads and plays untouched.
+// cannot be used, told once while the slot loads and plays untouched, or when a week's write
+// finds it damaged.
 #include <QAbstractButton>
 #include <QAction>
 #include <QFile>
@@ -12,6 +13,7 @@
 #include "core/rules/new_game.h"
 #include "core/rules/week_rules.h"
 #include "history/history_store.h"
+#include "tests/support/damaged_history.h"
 #include "tests/support/scripted_ui.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
@@ -233,6 +235,66 @@ private slots:
         if (!kept) QCOMPARE(Bytes(a.history), bytes);
         if (other) QCOMPARE(other->Messages().size(), 1u);  // the other copy's is unharmed
         a.SaveAndQuit();
+    }
+
+    void damageFoundByAWrite_data() {
+        QTest::addColumn<QString>("button");
+        QTest::addColumn<bool>("afresh");
+        QTest::newRow("started afresh") << "はい" << true;
+        QTest::newRow("recording stops") << "いいえ" << false;
+    }
+
+    // Sound to the opening's checks, damaged to the first week's write: the fresh start the
+    // opening would offer is offered there, and the damaged file is kept aside.
+    void damageFoundByAWrite() {
+        QFETCH(QString, button);
+        QFETCH(bool, afresh);
+        App a;
+        TestGame t;
+        StartNewGame(t.game, "テスト", "監督");
+        QVERIFY(a.app.Store().SaveGame(0, t.state));
+        {
+            auto opened = HistoryStore::Open(a.history, {"テスト", 13, true});
+            QVERIFY(opened.store);
+            QVERIFY(
+                opened.store->Write({{{13, MessageKind::Notice, "", "前の知らせ", false}}}, 13));
+        }
+        QByteArray bytes = Bytes(a.history);
+        QVERIFY(DamageTextIndex(bytes, {"前の知らせ"}));
+        QFile file(a.history);
+        QVERIFY(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(bytes);
+        file.close();
+
+        ModalAnswerer quiet(ModalAnswerer::Watch());
+        QVERIFY(a.app.ContinueGame());
+        QTRY_VERIFY(!a.app.HistoryWaiting());
+        QVERIFY(!quiet.Acted());
+        QVERIFY(a.app.History().IsOpen());
+        {
+            ModalAnswerer close(ModalAnswerer::Click(QStringLiteral("閉じる")));
+            a.app.Messages().ShowNotice(MessageKind::Report, QStringLiteral("今週の知らせ"),
+                                        QString(), 12, a.Main());
+        }
+        QString text;
+        ModalAnswerer answer([&](QWidget *modal) {
+            text = modal->findChild<QLabel *>()->text();
+            ClickButton(modal, button);
+        });
+        QCOMPARE(PlayWeek(a.app.CurrentGame(), [](Game &) {}), WeekOutcome::Next);
+        QVERIFY(answer.Acted());
+        QVERIFY2(text.contains(QStringLiteral("壊れています")) &&
+                     text.contains(QStringLiteral("記録を新しく始めますか？")),
+                 qPrintable(text));
+        QCOMPARE(QFile::exists(a.history + QStringLiteral(".old")), afresh);
+        QCOMPARE(a.PlayWeeks(4), WeekOutcome::Next);
+        a.SaveAndQuit();
+        if (!afresh) return;
+        // The fresh history took the weeks after the damage was found.
+        auto read = HistoryStore::OpenToRead(a.history);
+        QVERIFY2(read.store, read.reason.c_str());
+        QCOMPARE(read.store->OriginWeek(), 14);
+        QCOMPARE(read.store->Messages().front().text, std::string("保存して終了しますか？"));
     }
 };
 

@@ -184,6 +184,28 @@ private slots:
         QFile::remove(s.dir.path());
     }
 
+    // A folder where the backup goes: the save stands and the player is told why it has none.
+    void aBackupThatCannotBeKeptIsToldAndTheSaveStands() {
+        Session s;
+        QVERIFY(s.app.SaveAndPlayOn(s.main));  // the first save: nothing to keep yet
+        QVERIFY(QDir().mkdir(s.app.Store().SidePath(0, kBackupSuffix)));
+        s.app.State().Money += 7;
+        QString text;
+        ModalAnswerer told(
+            [&](QWidget *modal) {
+                text = modal->findChild<QLabel *>()->text();
+                ClickButton(modal, QStringLiteral("閉じる"));
+            },
+            QStringLiteral("MeSForm"));
+        QVERIFY(s.app.SaveAndPlayOn(s.main));
+        QVERIFY(told.Acted());
+        QVERIFY2(text.startsWith(QStringLiteral("データ1に保存しましたが、前のデータを"
+                                                "バックアップに残せませんでした。")) &&
+                     text.contains(QStringLiteral("Save0.Kumo.bak")),
+                 qPrintable(text));
+        QVERIFY(s.app.Store().LoadGame(0).Value() == s.app.State());
+    }
+
     void recoveryFileAfterEveryWeekIsGoneOnClosing() {
         Session s;
         const QString recovery = s.app.Store().SidePath(0, kRecoverySuffix);

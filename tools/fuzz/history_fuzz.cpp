@@ -1,6 +1,7 @@
 // libFuzzer target: any bytes as a slot's history file. Opening never crashes or hangs: a
 // history either opens and reads back whole, or is refused with a reason and offered a fresh
-// start, which always gives a working history and keeps the old file aside.
+// start, which always gives a working history and keeps the old file aside. Damage that only
+// the first write finds is offered the same fresh start there.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -74,7 +75,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     }
     tk::HistoryBatch batch;
     batch.messages.push_back({owner.week, tk::MessageKind::Notice, "", "週の終わり", false});
-    Check(static_cast<bool>(opened.store->Write(batch, owner.week)));
+    if (!opened.store->Write(batch, owner.week)) {
+        Check(opened.store->WriteProblem() == tk::HistoryProblem::Damaged);
+        opened.store.reset();
+        opened = tk::HistoryStore::StartAfresh(path, owner);
+        Check(opened.store != nullptr);
+        Check(static_cast<bool>(opened.store->Write(batch, owner.week)));
+    }
     ReadAll(*opened.store);
     return 0;
 }

@@ -197,6 +197,14 @@ bool GameApp::SaveToSlot(QWidget *dialogParent) {
         // The slot now holds the game; a recovery file that stays (no plain file) is older
         // than the slot and is never offered.
         (void)store_.RemoveRecovery(settings_.CurrentSlot);
+        // The save stands; only the backup is missing, which the player should know.
+        if (!store_.BackupFailure().empty())
+            messages_.ShowNotice(MessageKind::Warning,
+                                 QStringLiteral("データ%1に保存しましたが、前のデータを"
+                                                "バックアップに残せませんでした。\r%2")
+                                     .arg(settings_.CurrentSlot + 1)
+                                     .arg(QString::fromStdString(store_.BackupFailure())),
+                                 QString(), 12, dialogParent);
         return true;
     }
     // The game stays open, and so does its history.

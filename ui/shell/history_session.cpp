@@ -81,26 +81,66 @@ void HistorySession::Reopen(Game &game, const QString &path) {
 void HistorySession::Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent) {
     store_ = std::move(store);
     recorder_ = std::make_unique<HistoryRecorder>(*store_, HistoryRecorder::Commit::EveryWeek);
-    recorder_->SetFailureHandler(
-        [this, parent = QPointer<QWidget>(parent)](const std::string &why) {
-            route_.ShowNotice(MessageKind::Warning,
-                              QStringLiteral("記録を書き込めませんでした。\r%1\r"
-                                             "このゲームの記録はここで止めます。")
-                                  .arg(QString::fromStdString(why)),
-                              kTitle, kFont, parent);
-        });
+    recorder_->SetFailureHandler([this, parent = QPointer<QWidget>(parent)](
+                                     const std::string &why) { WriteFailed(why, parent); });
     route_.RecordTo(recorder_.get(), &game.state);
     game.history = recorder_.get();
     game_ = &game;
 }
 
+void HistorySession::WriteFailed(const std::string &why, QWidget *parent) {
+    const QString reason = QString::fromStdString(why);
+    // A file found damaged only by a write is offered the fresh start the opening offers; not
+    // while the game closes, when its slot is about to be saved.
+    if (!closing_ && store_ && store_->WriteProblem() == HistoryProblem::Damaged) {
+        if (route_.AskQuestion(QStringLiteral("記録を書き込めませんでした。\r%1\r"
+                                              "記録を新しく始めますか？\r"
+                                              "（いいえ：このゲームの記録はここで止めます）")
+                                   .arg(reason),
+                               kTitle, kFont, parent))
+            StartAfreshAfterWrite(parent);
+        return;
+    }
+    route_.ShowNotice(MessageKind::Warning,
+                      QStringLiteral("記録を書き込めませんでした。\r%1\r"
+                                     "このゲームの記録はここで止めます。")
+                          .arg(reason),
+                      kTitle, kFont, parent);
+}
+
+void HistorySession::StartAfreshAfterWrite(QWidget *parent) {
+    Game &game = *game_;
+    const QString path = store_->Path();
+    // The failed recorder is still inside its write: it records nothing more and is kept until
+    // the session closes. Its store closes now, so that the file can be kept aside.
+    route_.RecordTo(nullptr, nullptr);
+    game.history = nullptr;
+    game_ = nullptr;
+    retired_ = std::move(recorder_);
+    store_.reset();
+    HistoryStore::Opened opened =
+        HistoryStore::StartAfresh(path, {game.state.TeamName, game.state.WeekCount, false});
+    if (!opened.store) {
+        route_.ShowNotice(MessageKind::Warning,
+                          QStringLiteral("記録を新しく始められませんでした。\r%1\r"
+                                         "このゲームの記録はここで止めます。")
+                              .arg(QString::fromStdString(opened.reason)),
+                          kTitle, kFont, parent);
+        return;
+    }
+    Listen(game, std::move(opened.store), parent);
+}
+
 void HistorySession::Close() {
+    closing_ = true;
     if (game_ != nullptr && game_->history == recorder_.get()) game_->history = nullptr;
     if (recorder_) route_.RecordTo(nullptr, nullptr);
     if (recorder_ && game_ != nullptr) (void)recorder_->Flush(game_->state.WeekCount);
     recorder_.reset();
+    retired_.reset();
     store_.reset();
     game_ = nullptr;
+    closing_ = false;
 }
 
 std::vector<MessageRow> HistorySession::Messages() const {

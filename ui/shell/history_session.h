@@ -1,6 +1,7 @@
 // The history of the running game: opened with the game (the player is told once when it
-// cannot be used, and may start it afresh), written week by week, closed before the slot is
-// saved. The game plays the same with or without it.
+// cannot be used, and may start it afresh; so too when a week's write finds it damaged),
+// written week by week, closed before the slot is saved. The game plays the same with or
+// without it.
 #pragma once
 
 #include <memory>
@@ -47,10 +48,15 @@ public:
 
 private:
     void Listen(Game &game, std::unique_ptr<HistoryStore> store, QWidget *parent);
+    // Tells the player why a week could not be written; a damaged file may be started afresh.
+    void WriteFailed(const std::string &why, QWidget *parent);
+    void StartAfreshAfterWrite(QWidget *parent);
 
     std::unique_ptr<HistoryStore> store_;
     MessageRoute &route_;
     std::unique_ptr<HistoryRecorder> recorder_;
+    std::unique_ptr<HistoryRecorder> retired_;  // one whose write failed, until Close
+    bool closing_ = false;
     Game *game_ = nullptr;
 };
 

@@ -92,7 +92,8 @@ void HistorySession::WriteFailed(const std::string &why, QWidget *parent) {
     const QString reason = QString::fromStdString(why);
     // A file found damaged only by a write is offered the fresh start the opening offers; not
     // while the game closes, when its slot is about to be saved.
-    if (!closing_ && store_ && store_->WriteProblem() == HistoryProblem::Damaged) {
+    if (!closing_ && game_ != nullptr && store_ &&
+        store_->WriteProblem() == HistoryProblem::Damaged) {
         if (route_.AskQuestion(QStringLiteral("記録を書き込めませんでした。\r%1\r"
                                               "記録を新しく始めますか？\r"
                                               "（いいえ：このゲームの記録はここで止めます）")

@@ -125,11 +125,16 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
     alerts_ = new AlertList;
     alerts_->SetFixCaption(&AlertFixCaption);
     connect(alerts_, &AlertList::fixRequested, this, &MainWin::OpenAlertFix);
-    squadColumn->addWidget(alerts_);
-    // The reports of the news choice, and the first season's checklist, in the room left.
+    // The reports of the news choice, and the first season's checklist, beside the alerts in
+    // the room left: side by side they ask for no more height than one of them.
     news_ = new NewsColumn(app_.Route(), app_.State());
     news_->SetHistoryReader([this] { return app_.History().Messages(); });
-    squadColumn->addWidget(news_, 1);
+    // The checklist needs the column's whole width; it stays the news column's to fill.
+    squadColumn->addWidget(news_->Checklist());
+    auto *lists = new QHBoxLayout;
+    lists->addWidget(alerts_, 1);
+    lists->addWidget(news_, 1);
+    squadColumn->addLayout(lists, 1);
 
     auto *middle = new QHBoxLayout;
     middle->addWidget(BuildStatusColumn());

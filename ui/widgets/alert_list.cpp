@@ -1,4 +1,4 @@
-// The 要対応 list: a short list that keeps its height, read by a screen reader row by row.
+// The 要対応 list: beside the news, as tall as the room left, read by a screen reader row by row.
 #include "ui/widgets/alert_list.h"
 
 #include <algorithm>
@@ -11,9 +11,9 @@
 namespace tk {
 
 namespace {
-// One alert (two lines and its command); more scroll, and the title counts them, so that the
-// main screen still fits 1280x720 (1920x1080 at 150 %).
-constexpr int kLinesShown = 3;
+// At least two lines of an alert; more scroll, and the title counts them, so
+// that the main screen still fits 1280x720 (1920x1080 at 150 %).
+constexpr int kLinesShown = 2;
 }  // namespace
 
 AlertList::AlertList(QWidget *parent) : QGroupBox(QStringLiteral("要対応"), parent) {
@@ -28,9 +28,11 @@ AlertList::AlertList(QWidget *parent) : QGroupBox(QStringLiteral("要対応"), p
     list_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     // The arrow keys stay with the squad; the commands' own keys fix an alert from the keyboard.
     list_->setFocusPolicy(Qt::NoFocus);
-    // A fixed height, alerts or none, so that the main screen's layout never moves.
-    list_->setFixedHeight(kLinesShown * list_->fontMetrics().lineSpacing() +
-                          2 * list_->frameWidth() + 10);
+    // Room for one alert at least, alerts or none, so that the main screen's layout never
+    // moves; the list asks for no more and takes the height the news column beside it takes.
+    list_->setMinimumHeight(kLinesShown * list_->fontMetrics().lineSpacing() +
+                            2 * list_->frameWidth() + 10);
+    setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
     list_->setAccessibleName(QStringLiteral("要対応"));
     layout->addWidget(list_);
     connect(list_, &QListWidget::itemClicked, this, [this](QListWidgetItem *item) {

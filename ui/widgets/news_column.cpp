@@ -25,11 +25,12 @@ QString NewsItemText(int week, const std::string &text, const std::string &title
 }
 
 QString FirstAprilChecklistText(const FirstAprilTicks &done) {
-    // Two items a line, so that the checklist leaves the column's room to the news.
+    // Two lines across the column, the heading beside the first two items, so that the
+    // checklist leaves the room below to the alerts and the news.
     QString text = QStringLiteral("はじめての4月");
     for (int i = 0; i < kFirstAprilItems; ++i) {
         const bool ticked = done[static_cast<std::size_t>(i)];
-        text += (i % 2 == 0 ? QStringLiteral("\n") : QStringLiteral("　")) +
+        text += (i == 2 ? QStringLiteral("\n") : QStringLiteral("　")) +
                 (ticked ? QStringLiteral("☑ ") : QStringLiteral("☐ ")) +
                 QString::fromUtf8(FirstAprilItemName(static_cast<FirstAprilItem>(i))) +
                 (ticked ? QStringLiteral("（済）") : QString());
@@ -63,7 +64,7 @@ NewsColumn::NewsColumn(MessageRoute &route, const GameState &state, QWidget *par
     layout->addWidget(list_, 1);
     // The column takes the room that is left and asks for none: the main screen keeps its size.
     setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Ignored);
-    setMinimumHeight(90);
+    setMinimumHeight(70);
     route_.SetNewsSink(this);
     ShowChecklist();
 }

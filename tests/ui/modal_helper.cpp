@@ -7,6 +7,7 @@
 #include <QTest>
 #include <QWidget>
 
+#include "ui/base/MeSForm.h"
 #include "ui/base/timing.h"
 
 namespace tk::test {
@@ -119,6 +120,29 @@ ScopedUiTimingScale::ScopedUiTimingScale(double scale) : previous_(UiTiming::Sca
 
 ScopedUiTimingScale::~ScopedUiTimingScale() {
     UiTiming::SetScale(previous_);
+}
+
+IdleAnswers::IdleAnswers() {
+    connect(&timer_, &QTimer::timeout, this, &IdleAnswers::Answer);
+    timer_.start(1);
+}
+
+void IdleAnswers::Answer() {
+    QWidget *modal = QApplication::activeModalWidget();
+    if (modal == nullptr || modal == handled_) return;
+    handled_ = modal;
+    if (auto *notice = qobject_cast<MeSForm *>(modal))
+        reportDialogs_ += notice->Kind() == MessageKind::Report ? 1 : 0;
+    const auto queue = [modal](const char *button) {
+        QMetaObject::invokeMethod(FindButton(modal, QString::fromUtf8(button)), "click",
+                                  Qt::QueuedConnection);
+    };
+    if (modal->objectName() == QStringLiteral("GasyuElectWin")) queue("Plices0");
+    for (const char *b : {"閉じる", "はい", "決定"})
+        if (FindButton(modal, QString::fromUtf8(b))) {
+            queue(b);
+            return;
+        }
 }
 
 }  // namespace tk::test

@@ -72,6 +72,24 @@ void AnswerNextModal(ModalAnswerer::Action action, const QString &objectName = Q
 
 // The button with this text ('&' shortcuts ignored) or object name under `root`, or null.
 QAbstractButton *FindButton(QWidget *root, const QString &textOrName);
+
+// Answers every dialog of a run of weeks as the idle manager does: no camp ("Plices0", then
+// 決定 and はい), the lineup and the dismissal screen as they stand, every notice closed by its
+// button. The clicks are queued: a click that opens a question must not run inside this
+// timer, which could not fire again to answer it.
+class IdleAnswers : public QObject {
+public:
+    IdleAnswers();
+    // The reports that opened a dialog.
+    int ReportDialogs() const { return reportDialogs_; }
+
+private:
+    void Answer();
+
+    QPointer<QWidget> handled_;
+    QTimer timer_;
+    int reportDialogs_ = 0;
+};
 // Presses that button with a mouse click; records a test failure when it does not exist.
 void ClickButton(QWidget *root, const QString &textOrName);
 

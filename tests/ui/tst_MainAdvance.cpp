@@ -51,37 +51,6 @@ struct Session {
     }
 };
 
-// Answers the screens of a run as the idle manager does: no camp, the lineup as it stands,
-// every notice closed.
-class IdleAnswers : public QObject {
-public:
-    IdleAnswers() {
-        connect(&timer_, &QTimer::timeout, this, &IdleAnswers::Answer);
-        timer_.start(1);
-    }
-
-private:
-    // The clicks are queued: a click that opens a question must not run inside this timer,
-    // which could not fire again to answer it.
-    void Answer() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == handled_) return;
-        handled_ = modal;
-        if (modal->objectName() == QStringLiteral("GasyuElectWin")) Queue(modal, "Plices0");
-        for (const char *b : {"閉じる", "はい", "決定"})
-            if (FindButton(modal, QString::fromUtf8(b))) {
-                Queue(modal, b);
-                return;
-            }
-    }
-    static void Queue(QWidget *modal, const char *button) {
-        QMetaObject::invokeMethod(FindButton(modal, QString::fromUtf8(button)), "click",
-                                  Qt::QueuedConnection);
-    }
-    QPointer<QWidget> handled_;
-    QTimer timer_;
-};
-
 }  // namespace
 
 class tst_MainAdvance : public QObject {

@@ -32,41 +32,6 @@ namespace {
 constexpr std::uint64_t kSeed = 23;
 constexpr int kSeasonEnd = 13 + 48;  // 2年目4月1週: the settlement is behind
 
-// The idle manager's answers on screen: no camp ("Plices0", 決定, はい), the dismissal screen
-// closed, every notice closed by its button. Clicks are queued: a click that opens a question
-// must not run inside this timer, which could not fire again to answer it.
-class IdleAnswers : public QObject {
-public:
-    IdleAnswers() {
-        connect(&timer_, &QTimer::timeout, this, &IdleAnswers::Answer);
-        timer_.start(1);
-    }
-    // The reports that opened a dialog.
-    int ReportDialogs() const { return reportDialogs_; }
-
-private:
-    void Answer() {
-        QWidget *modal = QApplication::activeModalWidget();
-        if (modal == nullptr || modal == handled_) return;
-        handled_ = modal;
-        if (auto *notice = qobject_cast<MeSForm *>(modal))
-            reportDialogs_ += notice->Kind() == MessageKind::Report ? 1 : 0;
-        if (modal->objectName() == QStringLiteral("GasyuElectWin")) Queue(modal, "Plices0");
-        for (const char *b : {"閉じる", "はい", "決定"})
-            if (FindButton(modal, QString::fromUtf8(b))) {
-                Queue(modal, b);
-                return;
-            }
-    }
-    static void Queue(QWidget *modal, const char *button) {
-        QMetaObject::invokeMethod(FindButton(modal, QString::fromUtf8(button)), "click",
-                                  Qt::QueuedConnection);
-    }
-    QPointer<QWidget> handled_;
-    QTimer timer_;
-    int reportDialogs_ = 0;
-};
-
 QString Row(const MessageRow &m) {
     return QStringLiteral("%1 %2 「%3」 %4 %5")
         .arg(m.week)

@@ -7,6 +7,7 @@
 
 #include "app/command_line.h"
 #include "app/start_screen.h"
+#include "storage/game_modules.h"
 #include "storage/save_store.h"
 #include "ui/base/app_look.h"
 #include "ui/base/dialog_window.h"
@@ -35,7 +36,7 @@ int main(int argc, char *argv[]) {
     // Ties the windows to the installed menu entry (its name and icon).
     QApplication::setDesktopFileName(QStringLiteral(TK_APP_ID));
     QApplication::setQuitOnLastWindowClosed(false);
-    tk::SetUpAppLook(application);
+    tk::SetUpAppLook(application, tk::GameFontFolder());
     tk::InstallDialogWindows(application);
     tk::ReturnFocusAfterDialogs(application);
     QApplication::setWindowIcon(QIcon(tk::Picture(tk::PictureId::AppIcon)));

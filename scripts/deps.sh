@@ -7,7 +7,7 @@ packages=(
   qt6-base-dev qt6-base-dev-tools libgl1-mesa-dev qt6-translations-l10n
   libqt6sql6-sqlite qt6-charts-dev libqt6opengl6-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-noto-cjk
+  fonts-noto-cjk libharfbuzz-dev
   xvfb xauth xdotool x11-utils libx11-dev
   openbox weston qt6-wayland imagemagick
   python3-pyatspi at-spi2-core dbus dbus-x11

@@ -18,18 +18,41 @@
 #ifndef TK_BUILD_MODULE_DIR
 #define TK_BUILD_MODULE_DIR ""
 #endif
+#ifndef TK_FONT_RELDIR
+#define TK_FONT_RELDIR "../share/tennis-kantoku/fonts"
+#endif
+#ifndef TK_BUILD_FONT_DIR
+#define TK_BUILD_FONT_DIR ""
+#endif
 
 namespace tk {
+namespace {
 
-void *GameModuleSymbol(const char *name, const char *symbol, QString *why) {
+// Where files of the game may stand, in the order they are looked for: `besideProgram` in the
+// program's folder, the installed folder (relative to the program's), the build's folder.
+QStringList GameFolders(const QString &besideProgram, const char *installed, const char *built) {
     // The program's folder, also for tools and tests without an application object.
     const QString program = QFileInfo(QStringLiteral("/proc/self/exe")).canonicalPath();
-    QStringList folders{program, QDir(program).filePath(QStringLiteral(TK_MODULE_RELDIR))};
+    QStringList folders{QDir(program).filePath(besideProgram),
+                        QDir(program).filePath(QString::fromUtf8(installed))};
     // An installed game never reaches into a build folder.
-    if (!IsInstalledProgram(program) && !QStringLiteral(TK_BUILD_MODULE_DIR).isEmpty())
-        folders << QStringLiteral(TK_BUILD_MODULE_DIR);
+    if (!IsInstalledProgram(program) && *built != '\0') folders << QString::fromUtf8(built);
+    return folders;
+}
+
+}  // namespace
+
+QString GameFontFolder() {
+    for (const QString &folder :
+         GameFolders(QStringLiteral("fonts"), TK_FONT_RELDIR, TK_BUILD_FONT_DIR))
+        if (QFileInfo(folder).isDir()) return QDir::cleanPath(folder);
+    return {};
+}
+
+void *GameModuleSymbol(const char *name, const char *symbol, QString *why) {
     bool tried = false;
-    for (const QString &folder : folders) {
+    for (const QString &folder :
+         GameFolders(QStringLiteral("."), TK_MODULE_RELDIR, TK_BUILD_MODULE_DIR)) {
         const QString file =
             QDir(folder).filePath(QStringLiteral("lib%1.so").arg(QLatin1String(name)));
         if (!QFileInfo::exists(file)) continue;

@@ -1,5 +1,6 @@
-// The game's own libraries that are opened only when first needed (the charts, the history):
-// found beside the program, where it is installed, or in the build folder it was built in.
+// The game's own libraries that are opened only when first needed (the charts, the history),
+// and its own files (the font copy): found beside the program, where they are installed, or
+// in the build folder it was built in.
 #pragma once
 
 #include <QString>
@@ -10,5 +11,9 @@ namespace tk {
 // and kept open; null when the module is not found or lacks the symbol. `why`, when given,
 // receives the reason in the player's words (the loader's own text goes to standard error).
 void *GameModuleSymbol(const char *name, const char *symbol, QString *why = nullptr);
+
+// The folder of the game's own font files (fonts/ beside the program, where it is installed or
+// in the build folder); empty when there is none.
+QString GameFontFolder();
 
 }  // namespace tk

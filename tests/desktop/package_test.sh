@@ -49,6 +49,10 @@ trap 'tk_cleanup; remove_package' EXIT
 tk_start
 tk_wait_window BeginForm
 tk_wait_widget SaveData0
+# The title is drawn with the game's own font copy, installed beside its data.
+grep -q /usr/share/tennis-kantoku/fonts/KantokuSans-Regular.otf "/proc/$TK_PID/maps" ||
+    tk_fail "the installed game does not draw with its font copy"
+[ -s /usr/share/tennis-kantoku/fonts/LICENSE ] || tk_fail "the font copy comes without its licence"
 # Erasing slot 1 writes its file: where the installed game keeps its saves.
 tk_click EraseDatas0
 tk_wait_window MesQWin

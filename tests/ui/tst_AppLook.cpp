@@ -1,13 +1,19 @@
 // One look on every system: the font chosen by name with its fallbacks, the message when
-// it is missing, and the Japanese locale and Qt texts once the look is set up.
+// it is missing, the game's own copy of the font drawing as the full face, and the Japanese
+// locale and Qt texts once the look is set up.
 #include <QApplication>
+#include <QFontDatabase>
+#include <QImage>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPainter>
 #include <QStyle>
 #include <QStyleFactory>
+#include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
 
+#include "storage/game_modules.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/base/app_look.h"
@@ -15,6 +21,31 @@
 
 using namespace tk;
 using namespace tk::test;
+
+namespace {
+
+// The folder of the game's font copy; a build that makes none skips its tests.
+QString FontCopyFolder() {
+#ifdef TK_FONT_COPY_MADE
+    return GameFontFolder();
+#else
+    return {};
+#endif
+}
+
+// A text drawn black on white in `font`.
+QImage Drawn(const QString &text, const QFont &font) {
+    const QFontMetrics metrics(font);
+    QImage image(metrics.horizontalAdvance(text) + 4, metrics.height() + 4, QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setFont(font);
+    painter.setPen(Qt::black);
+    painter.drawText(2, 2 + metrics.ascent(), text);
+    return image;
+}
+
+}  // namespace
 
 class tst_AppLook : public QObject {
     Q_OBJECT
@@ -55,6 +86,59 @@ private slots:
             QVERIFY(message.contains(told));
             QVERIFY(message.contains(QStringLiteral("sudo apt-get install fonts-noto-cjk")));
             QVERIFY(message.contains(QStringLiteral("Noto Sans CJK JP")));
+        }
+    }
+
+    // Before the whole copy is added: half of it is refused, and leaves no family behind.
+    void halfAFontCopyIsRefused() {
+        const QString folder = FontCopyFolder();
+#ifndef TK_FONT_COPY_MADE
+        QSKIP("this build makes no font copy (no libharfbuzz-dev)");
+#endif
+        QVERIFY(!folder.isEmpty());
+        QTemporaryDir half;
+        QVERIFY(QFile::copy(folder + QStringLiteral("/KantokuSans-Regular.otf"),
+                            half.filePath(QStringLiteral("KantokuSans-Regular.otf"))));
+        QVERIFY(!AddOwnFontCopy(half.path()));
+        QVERIFY(!AddOwnFontCopy(QStringLiteral("/nonexistent")));
+        QVERIFY(!QFontDatabase::families().contains(QString::fromUtf8(kOwnFontFamily)));
+    }
+
+    // The copy draws every text as the full face does, in both weights, and a character it
+    // lacks (a name the player types) comes from the full face.
+    void fontCopyDrawsAsTheFullFace_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("inCopy");
+        QTest::newRow("title") << "テニス監督　データ1　新しく始める　ゲーム設定　終了" << true;
+        QTest::newRow("week") << "1年目 4月1週 天気 晴れ 資金 3000万円（-20万円）" << true;
+        QTest::newRow("marks") << "要対応 → 土地（8） ☐コート ☑スカウト（済）「」・…" << true;
+        QTest::newRow("ascii") << "ABCxyz 0123 !?#%&()[]{}<>+-*/=@_~" << true;
+        QTest::newRow("full and half width") << "ＡＢＣ０１２３！？　ｱｲｳｴｵﾃﾆｽ" << true;
+        QTest::newRow("typed name") << "鬱金 躑躅丸 髙﨑" << false;
+    }
+
+    void fontCopyDrawsAsTheFullFace() {
+        QFETCH(QString, text);
+        QFETCH(bool, inCopy);
+        const QString folder = FontCopyFolder();
+#ifndef TK_FONT_COPY_MADE
+        QSKIP("this build makes no font copy (no libharfbuzz-dev)");
+#endif
+        QVERIFY(!folder.isEmpty());
+        static const bool added = AddOwnFontCopy(folder);
+        QVERIFY(added);
+        const QString copyFamily = QString::fromUtf8(kOwnFontFamily);
+        for (const bool bold : {false, true}) {
+            QFont full(QString::fromUtf8(kGameFontFamily), kGameFontPointSize);
+            full.setBold(bold);
+            QFont copy = full;
+            copy.setFamilies({copyFamily, full.family()});
+            QCOMPARE(QFontInfo(copy).family(), copyFamily);
+            QCOMPARE(QFontInfo(copy).bold(), bold);
+            QFont copyAlone(copyFamily);
+            copyAlone.setStyleStrategy(QFont::NoFontMerging);
+            QCOMPARE(QFontMetrics(copyAlone).inFontUcs4(text.toUcs4().first()), inCopy);
+            QCOMPARE(Drawn(text, copy), Drawn(text, full));
         }
     }
 

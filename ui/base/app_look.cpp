@@ -6,7 +6,9 @@
 #include <cstdio>
 
 #include <QApplication>
+#include <QDir>
 #include <QFont>
+#include <QFontDatabase>
 #include <QFontInfo>
 #include <QLibraryInfo>
 #include <QLocale>
@@ -50,7 +52,24 @@ QString MissingFontMessage(const FontChoice &choice) {
              choice.family.isEmpty() ? QStringLiteral("the system font") : choice.family);
 }
 
-AppLook SetUpAppLook(QApplication &application) {
+bool AddOwnFontCopy(const QString &folder) {
+    const QString family = QString::fromUtf8(kOwnFontFamily);
+    const QString file = QString(family).remove(u' ');
+    QList<int> added;
+    bool both = true;
+    for (const char *style : {"Regular", "Bold"}) {
+        const int id = QFontDatabase::addApplicationFont(
+            QDir(folder).filePath(QStringLiteral("%1-%2.otf").arg(file, QLatin1String(style))));
+        if (id >= 0) added << id;
+        both = both && id >= 0 && QFontDatabase::applicationFontFamilies(id) == QStringList{family};
+    }
+    // Half a copy would draw its bold text as a thickened regular face.
+    if (!both)
+        for (int id : added) QFontDatabase::removeApplicationFont(id);
+    return both;
+}
+
+AppLook SetUpAppLook(QApplication &application, const QString &ownFontFolder) {
     AppLook look;
     // The screens are drawn in their own light colours: a dark desktop theme must not
     // turn their texts white, nor another style change their sizes.
@@ -61,8 +80,13 @@ AppLook SetUpAppLook(QApplication &application) {
 
     look.font =
         ChooseGameFont([](const QString &family) { return QFontInfo(QFont(family)).family(); });
-    if (!look.font.family.isEmpty()) {
-        QFont font(look.font.family, kGameFontPointSize);
+    look.ownFontCopy = !ownFontFolder.isEmpty() && AddOwnFontCopy(ownFontFolder);
+    QStringList families;
+    if (look.ownFontCopy) families << QString::fromUtf8(kOwnFontFamily);
+    if (!look.font.family.isEmpty()) families << look.font.family;
+    if (!families.isEmpty()) {
+        QFont font(families.first(), kGameFontPointSize);
+        font.setFamilies(families);
         font.setStyleHint(QFont::SansSerif);
         QApplication::setFont(font);
     }

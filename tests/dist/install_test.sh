@@ -2,7 +2,8 @@
 # cmake --install into a fresh prefix: the game, its menu entry, its icons and its AppStream
 # metainfo where the desktop looks for them, each valid, and nothing else.
 #   install_test.sh CMAKE BUILD_DIR APP_ID VERSION MODULE...
-# MODULE: the modules the game opens when first needed, relative to the prefix.
+# MODULE: the modules the game opens when first needed and its font copy, relative to the
+# prefix.
 set -u
 cmake="$1" build="$2" id="$3" version="$4"
 shift 4

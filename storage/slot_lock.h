@@ -1,16 +1,13 @@
 // One running copy of the game per slot: a lock file beside the slot (Save0.Kumo.lock) held
-// while the slot's game is open. A lock left by a copy that was killed is taken over.
+// while the slot's game is open. A lock left by a copy that was killed is free at once.
 #pragma once
 
-#include <memory>
 #include <optional>
 #include <string>
 
 #include <QString>
 
 #include "core/state/result.h"
-
-class QLockFile;
 
 namespace tk {
 
@@ -47,7 +44,7 @@ public:
     static QString LockPath(const QString &slotPath);
 
 private:
-    std::unique_ptr<QLockFile> lock_;
+    int fd_ = -1;  // the open lock file whose advisory lock this copy holds
     QString slot_;
     QString path_;
 };

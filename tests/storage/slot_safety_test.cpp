@@ -2,7 +2,11 @@
 // the reasons the player reads, and the temporaries a killed write leaves.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -84,6 +88,44 @@ TEST(SlotLock, OneCopyHoldsASlotAndAKilledCopysLockIsTakenOver) {
     const Status folder = SlotLock(slot).Take();
     EXPECT_FALSE(folder.Ok());
     EXPECT_NE(folder.Reason().find("フォルダです"), std::string::npos) << folder.Reason();
+}
+
+// Another process holds the lock as QLockFile does (an advisory lock on the file): the slot is
+// refused while it lives, QLockFile refuses a slot this copy holds, and once the other process
+// is killed its lock is free at once.
+TEST(SlotLock, AnotherProcessHoldsTheSlotUntilItIsKilled) {
+    QTemporaryDir dir;
+    const QString slot = dir.filePath("Save0.Kumo");
+    const QByteArray lock = QFile::encodeName(slot + ".lock");
+    int ready[2];
+    ASSERT_EQ(pipe(ready), 0);
+    const pid_t other = fork();
+    ASSERT_GE(other, 0);
+    if (other == 0) {
+        const int fd = open(lock.constData(), O_RDWR | O_CREAT, 0644);
+        const bool held = fd >= 0 && flock(fd, LOCK_EX | LOCK_NB) == 0 &&
+                          write(fd, "1\nold copy\nhost\n", 16) == 16;
+        [[maybe_unused]] const auto told = write(ready[1], held ? "1" : "0", 1);
+        pause();
+        _exit(0);
+    }
+    char held = 0;
+    ASSERT_EQ(read(ready[0], &held, 1), 1);
+    ASSERT_EQ(held, '1');
+    SlotLock mine(slot);
+    const Status refused = mine.Take();
+    EXPECT_FALSE(refused.Ok());
+    EXPECT_NE(refused.Reason().find("old copy"), std::string::npos) << refused.Reason();
+
+    kill(other, SIGKILL);
+    ASSERT_EQ(waitpid(other, nullptr, 0), other);
+    ASSERT_TRUE(mine.Take().Ok());
+    QLockFile older(slot + ".lock");
+    EXPECT_FALSE(older.tryLock(0));
+    mine.Release();
+    EXPECT_TRUE(older.tryLock(0));
+    close(ready[0]);
+    close(ready[1]);
 }
 
 TEST(SlotRestore, AnyBackupComesBackAndARestoreCanBeUndone) {

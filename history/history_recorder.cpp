@@ -1,6 +1,8 @@
 // What a running game's history records, and when it is written.
 #include "history/history_recorder.h"
 
+#include <iterator>
+
 #include "core/rules/lookups.h"
 #include "history/history_store.h"
 
@@ -61,9 +63,32 @@ void HistoryRecorder::Message(MessageKind kind, const std::string &text, const s
     pending_.messages.push_back({week, kind, title, text, answer});
 }
 
+void HistoryRecorder::Carry(HistoryBatch rows, const GameState &s) {
+    for (PlayerRow &p : rows.players)
+        if (!store_.KnowsPlayer(p.key) && pendingPlayers_.insert(p.key).second)
+            pending_.players.push_back(std::move(p));
+    // A player met before the failed week is in the old file only.
+    const auto meet = [&](PlayerKey key, int week) {
+        for (const PlayerRecord &p : s.Players)
+            if (KeyOf(p) == key) return Meet(p, key, week);
+    };
+    for (MonthRow &m : rows.months) {
+        for (const MonthPlayer &p : m.players) meet(p.key, m.week);
+        pending_.months.push_back(std::move(m));
+    }
+    for (SeasonRecord &season : rows.seasons) {
+        for (const SquadEntry &e : season.squad) meet(e.key, season.week);
+        pending_.seasons.push_back(std::move(season));
+    }
+    pending_.messages.insert(pending_.messages.begin(),
+                             std::make_move_iterator(rows.messages.begin()),
+                             std::make_move_iterator(rows.messages.end()));
+}
+
 Status HistoryRecorder::Flush(int week) {
     if (failed_) return Failure{"記録は止まっています"};
     Status s = store_.Write(pending_, week);
+    if (!s) unwritten_ = std::move(pending_);
     pending_ = {};
     pendingPlayers_.clear();
     if (!s) {

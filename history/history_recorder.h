@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <unordered_set>
+#include <utility>
 
 #include "core/rules/history_sink.h"
 #include "core/state/result.h"
@@ -33,6 +34,12 @@ public:
     // Writes what is pending, with the replay mark at `week` (the week the game stands at).
     // After a failed write nothing more is recorded; the failure is reported once.
     Status Flush(int week);
+    // After a failed write: the rows it could not write, for a history started afresh.
+    HistoryBatch TakeUnwritten() { return std::exchange(unwritten_, {}); }
+    // Queues rows that a failed history could not write (TakeUnwritten) before this history's
+    // own, with the players they name whom this history has not met (from the game as it
+    // stands).
+    void Carry(HistoryBatch rows, const GameState &state);
     // Messages not yet written, oldest first (the screens show them with the stored ones).
     const std::vector<MessageRow> &PendingMessages() const { return pending_.messages; }
     bool Failed() const { return failed_; }
@@ -48,6 +55,7 @@ private:
     HistoryStore &store_;
     Commit commit_;
     HistoryBatch pending_;
+    HistoryBatch unwritten_;  // what a failed write could not keep
     std::unordered_set<PlayerKey> pendingPlayers_;
     bool gathering_ = false;  // between the start and the end of a settlement
     std::string summary_;

@@ -2,6 +2,8 @@
 // what the records screens read back.
 #pragma once
 
+#include <algorithm>
+
 #include <string>
 #include <vector>
 
@@ -51,6 +53,14 @@ struct HistoryBatch {
 
     bool Empty() const {
         return messages.empty() && players.empty() && months.empty() && seasons.empty();
+    }
+    // The week of its earliest row; `otherwise` when it has none.
+    int EarliestWeek(int otherwise) const {
+        int earliest = otherwise;
+        for (const MessageRow &m : messages) earliest = std::min(earliest, m.week);
+        for (const MonthRow &m : months) earliest = std::min(earliest, m.week);
+        for (const SeasonRecord &s : seasons) earliest = std::min(earliest, s.week);
+        return earliest;
     }
 };
 

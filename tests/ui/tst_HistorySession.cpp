@@ -290,11 +290,15 @@ private slots:
         QCOMPARE(a.PlayWeeks(4), WeekOutcome::Next);
         a.SaveAndQuit();
         if (!afresh) return;
-        // The fresh history took the weeks after the damage was found.
+        // The fresh history begins with the week whose write found the damage, and takes the
+        // weeks after it.
         auto read = HistoryStore::OpenToRead(a.history);
         QVERIFY2(read.store, read.reason.c_str());
-        QCOMPARE(read.store->OriginWeek(), 14);
-        QCOMPARE(read.store->Messages().front().text, std::string("保存して終了しますか？"));
+        QCOMPARE(read.store->OriginWeek(), 13);
+        const std::vector<MessageRow> kept = read.store->Messages();
+        QCOMPARE(kept.front().text, std::string("保存して終了しますか？"));
+        QCOMPARE(kept.back().text, std::string("今週の知らせ"));
+        QCOMPARE(kept.back().week, 13);
     }
 };
 

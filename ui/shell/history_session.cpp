@@ -112,6 +112,8 @@ void HistorySession::WriteFailed(const std::string &why, QWidget *parent) {
 void HistorySession::StartAfreshAfterWrite(QWidget *parent) {
     Game &game = *game_;
     const QString path = store_->Path();
+    // The rows the failed write could not keep start the fresh history, from their week on.
+    HistoryBatch carried = recorder_->TakeUnwritten();
     // The failed recorder is still inside its write: it records nothing more and is kept until
     // the session closes. Its store closes now, so that the file can be kept aside.
     route_.RecordTo(nullptr, nullptr);
@@ -119,8 +121,8 @@ void HistorySession::StartAfreshAfterWrite(QWidget *parent) {
     game_ = nullptr;
     retired_ = std::move(recorder_);
     store_.reset();
-    HistoryStore::Opened opened =
-        HistoryStore::StartAfresh(path, {game.state.TeamName, game.state.WeekCount, false});
+    HistoryStore::Opened opened = HistoryStore::StartAfresh(
+        path, {game.state.TeamName, carried.EarliestWeek(game.state.WeekCount), false});
     if (!opened.store) {
         route_.ShowNotice(MessageKind::Warning,
                           QStringLiteral("記録を新しく始められませんでした。\r%1\r"
@@ -130,6 +132,9 @@ void HistorySession::StartAfreshAfterWrite(QWidget *parent) {
         return;
     }
     Listen(game, std::move(opened.store), parent);
+    if (carried.Empty()) return;
+    recorder_->Carry(std::move(carried), game.state);
+    (void)recorder_->Flush(game.state.WeekCount);
 }
 
 void HistorySession::Close() {

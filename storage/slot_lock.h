@@ -47,6 +47,7 @@ public:
     static QString LockPath(const QString &slotPath);
 
 private:
+    int held_ = -1;  // the lock file this copy made or took over, open and flock()ed
     std::unique_ptr<QLockFile> lock_;
     QString slot_;
     QString path_;

@@ -2,6 +2,8 @@
 // the reasons the player reads, and the temporaries a killed write leaves.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -84,6 +86,32 @@ TEST(SlotLock, OneCopyHoldsASlotAndAKilledCopysLockIsTakenOver) {
     const Status folder = SlotLock(slot).Take();
     EXPECT_FALSE(folder.Ok());
     EXPECT_NE(folder.Reason().find("フォルダです"), std::string::npos) << folder.Reason();
+}
+
+TEST(SlotLock, NamesItsHolderAsQLockFileDoesAndTakesOverALockThatNamesNobody) {
+    QTemporaryDir dir;
+    const QString slot = dir.filePath("Save0.Kumo");
+    // The same lines as QLockFile's, so that a copy reading it with QLockFile finds the holder.
+    QLockFile reference(dir.filePath("reference.lock"));
+    ASSERT_TRUE(reference.tryLock(0));
+    SlotLock held(slot);
+    ASSERT_TRUE(held.Take().Ok());
+    EXPECT_EQ(ReadBytes(slot + ".lock"), ReadBytes(dir.filePath("reference.lock")));
+    held.Release();
+
+    // A lock cut short by a power failure (it is not synced) is taken over when nobody holds
+    // it, and refused while a running copy does, as QLockFile holds its own (flock).
+    for (const bool running : {false, true}) {
+        ASSERT_TRUE(WriteBytes(slot + ".lock", running ? "" : "12"));
+        const int holder = ::open(QFile::encodeName(slot + ".lock").constData(), O_RDONLY);
+        ASSERT_GE(holder, 0);
+        if (running) ASSERT_EQ(::flock(holder, LOCK_EX | LOCK_NB), 0);
+        SlotLock lock(slot);
+        EXPECT_EQ(lock.Take().Ok(), !running) << running;
+        EXPECT_EQ(lock.Held(), !running);
+        ::close(holder);
+        lock.Release();
+    }
 }
 
 TEST(SlotRestore, AnyBackupComesBackAndARestoreCanBeUndone) {

@@ -1,15 +1,9 @@
 // The game's pictures: every one loads from the resources at its size, and the faces and tiles
-// cut from the strips are the right pieces, read ahead or not.
-#include <algorithm>
-
+// cut from the strips are the right pieces.
 #include <QImage>
-#include <QPixmapCache>
 #include <QTest>
 
-#include "core/rules/catalogue.h"
 #include "tests/ui/ui_test_registry.h"
-#include "tests/ui/view_test_support.h"
-#include "ui/widgets/grounds_view.h"
 #include "ui/widgets/pictures.h"
 
 using namespace tk;
@@ -98,37 +92,6 @@ private slots:
         QCOMPARE(band.size(), QSize(kGroundsViewWidth, kGroundsBandHeight));
         QCOMPARE(Pixels(band).copy(0, 0, 160, 40), Pixels(GroundsSidePicture(0, 1)));
         QCOMPARE(Pixels(band).copy(320, 0, 160, 40), Pixels(GroundsSidePicture(1, 0)));
-    }
-
-    void picturesReadAheadAreTheSame() {
-        std::vector<PictureId> ids;
-        QList<QImage> direct;
-        QPixmapCache::clear();
-        for (const PictureInfo &info : kPictures) {
-            ids.push_back(info.id);
-            direct << Pixels(Picture(info.id));
-        }
-        QPixmapCache::clear();
-        PrefetchPictures(ids);
-        PrefetchPictures(ids);  // asked twice, read once
-        for (std::size_t i = 0; i < ids.size(); ++i)
-            QVERIFY2(Pixels(Picture(ids[i])) == direct[static_cast<qsizetype>(i)],
-                     qPrintable(PicturePath(ids[i])));
-    }
-
-    void groundsPicturesAreWhatTheViewDraws() {
-        test::NewGameFixture fixture;
-        GameState &s = fixture.state;
-        s.ViewFlags[0] = 1;
-        s.ViewFlags[1] = 0;
-        const std::vector<PictureId> ids = GroundsPictures(s);
-        QCOMPARE(ids.front(), PictureId::GroundsSideLeft1);
-        QCOMPARE(ids[2], PictureId::GroundsSideRight0);
-        QCOMPARE(ids.back(), PictureId::LotMarker);
-        for (const auto &facility : s.Facilities) {
-            const int kind = DisplayKind(s, facility.Kind);
-            QCOMPARE(std::count(ids.begin(), ids.end(), LotTileId(kind)), 1);
-        }
     }
 
     void buildingPictures_data() {

@@ -27,7 +27,6 @@
 #include "ui/widgets/grounds_view.h"
 #include "ui/widgets/land_panel.h"
 #include "ui/widgets/news_column.h"
-#include "ui/widgets/pictures.h"
 #include "ui/widgets/player_detail_panel.h"
 #include "ui/widgets/player_panel.h"
 #include "ui/widgets/week_status.h"
@@ -67,10 +66,6 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
       week_(app.CurrentGame(), [this](Game &game) { PlayMatchScreens(game); }) {
     setObjectName(QStringLiteral("MainWin"));
     setAttribute(Qt::WA_DeleteOnClose, false);
-    // The pictures of the first paint are read on another thread while the screen is built.
-    std::vector<PictureId> pictures = {PictureId::CommandBar};
-    for (const PictureId id : GroundsPictures(app_.State())) pictures.push_back(id);
-    PrefetchPictures(pictures);
     BuildMenu();
 
     bar_ = new CommandBar;

@@ -29,7 +29,7 @@ constexpr int kStatusGap = 8;
 
 }  // namespace
 
-CommandBar::CommandBar(QWidget *parent) : QWidget(parent) {
+CommandBar::CommandBar(QWidget *parent) : QWidget(parent), strip_(Picture(PictureId::CommandBar)) {
     setObjectName(QStringLiteral("BottunSwich"));
     enabled_.fill(true);
     for (int i = 0; i < kCommandButtonCount; ++i)
@@ -93,8 +93,6 @@ int CommandBar::ButtonAt(const QPoint &pos) const {
 }
 
 void CommandBar::paintEvent(QPaintEvent *) {
-    // Taken when first drawn: it may still be being read ahead while the screen is built.
-    if (strip_.isNull()) strip_ = Picture(PictureId::CommandBar);
     QPainter p(this);
     for (int i = 0; i < kCommandBarButtons; ++i) {
         const int band = (i == pressed_) ? kCommandPressedOffset : 0;

@@ -39,21 +39,6 @@ int GroundsView::LotAt(const QPoint &pos) {
     return -1;
 }
 
-std::vector<PictureId> GroundsPictures(const GameState &s) {
-    std::vector<PictureId> ids = {
-        s.ViewFlags[0] ? PictureId::GroundsSideLeft1 : PictureId::GroundsSideLeft0,
-        PictureId::GroundsGate,
-        s.ViewFlags[1] ? PictureId::GroundsSideRight1 : PictureId::GroundsSideRight0};
-    for (int lot = 0; lot < kLots; ++lot) {
-        const int kind = DisplayKind(s, s.Facilities[static_cast<std::size_t>(lot)].Kind);
-        if (kind < 0 || kind >= kLotTileCount) continue;
-        if (std::find(ids.begin(), ids.end(), LotTileId(kind)) == ids.end())
-            ids.push_back(LotTileId(kind));
-    }
-    ids.push_back(PictureId::LotMarker);
-    return ids;
-}
-
 void GroundsView::Redraw(const GameState &s) {
     for (int lot = 0; lot < kLots; ++lot)
         displayKinds_[static_cast<std::size_t>(lot)] =

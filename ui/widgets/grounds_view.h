@@ -2,12 +2,9 @@
 // lots as tiles of their display kind, the selected lot's marker and the practice overlay.
 #pragma once
 
-#include <vector>
-
 #include <QWidget>
 
 #include "core/state/game_state.h"
-#include "ui/widgets/picture_catalogue.h"
 
 namespace tk {
 
@@ -15,10 +12,6 @@ class AccessibleItem;
 
 // What a screen reader reads of a lot: its number, kind, use and condition.
 QString LotAccessibleText(const GameState &s, int lot);
-
-// The pictures the view draws for the record, in drawing order: the band over the lots, the
-// lots' tiles, the selected lot's marker.
-std::vector<PictureId> GroundsPictures(const GameState &s);
 
 class GroundsView : public QWidget {
     Q_OBJECT

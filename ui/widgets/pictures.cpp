@@ -1,12 +1,6 @@
 // Loads the game's pictures from the resources and cuts faces and tiles from their strips.
 #include "ui/widgets/pictures.h"
 
-#include <future>
-#include <map>
-#include <mutex>
-#include <utility>
-#include <vector>
-
 #include <QApplication>
 #include <QImageReader>
 #include <QPainter>
@@ -26,76 +20,7 @@ void EnsureResources() {
     Q_UNUSED(registered);
 }
 
-// The resource path of a picture as this screen shows it: on a screen at 150 % or more the
-// picture drawn at twice the size, so the words of the command bar and the lots stay sharp.
-QString ShownPath(PictureId id, bool high) {
-    QString path = PicturePath(id);
-    if (high) path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
-    return path;
-}
-
-bool HighResolution() {
-    return qApp != nullptr && qApp->devicePixelRatio() > 1.0;
-}
-
-QImage Read(const QString &path) {
-    // Every picture is a PNG: told so, the reader loads no image plugin to guess the format.
-    QImageReader reader(path, "png");
-    reader.setAutoDetectImageFormat(false);
-    return reader.read();
-}
-
-// The pictures being read ahead, by path; the reader thread is waited for at exit.
-struct ReadAhead {
-    std::mutex Mutex;
-    std::map<QString, std::shared_future<QImage>> Pending;
-    std::future<void> Reader;
-};
-
-ReadAhead &Ahead() {
-    static ReadAhead ahead;
-    return ahead;
-}
-
-// The picture read ahead at path, or a null image when it was not asked for.
-QImage TakeReadAhead(const QString &path) {
-    ReadAhead &ahead = Ahead();
-    std::shared_future<QImage> pending;
-    {
-        const std::lock_guard<std::mutex> lock(ahead.Mutex);
-        const auto found = ahead.Pending.find(path);
-        if (found == ahead.Pending.end()) return {};
-        pending = found->second;
-        ahead.Pending.erase(found);
-    }
-    return pending.get();
-}
-
 }  // namespace
-
-void PrefetchPictures(const std::vector<PictureId> &ids) {
-    EnsureResources();
-    const bool high = HighResolution();
-    ReadAhead &ahead = Ahead();
-    std::vector<std::pair<QString, std::promise<QImage>>> jobs;
-    {
-        const std::lock_guard<std::mutex> lock(ahead.Mutex);
-        for (const PictureId id : ids) {
-            const QString path = ShownPath(id, high);
-            QPixmap cached;
-            if (QPixmapCache::find(path, &cached) || ahead.Pending.count(path) != 0) continue;
-            std::promise<QImage> promise;
-            ahead.Pending.emplace(path, promise.get_future().share());
-            jobs.emplace_back(path, std::move(promise));
-        }
-    }
-    if (jobs.empty()) return;
-    // One reader at a time: a new one starts once the last has finished its pictures.
-    if (ahead.Reader.valid()) ahead.Reader.wait();
-    ahead.Reader = std::async(std::launch::async, [jobs = std::move(jobs)]() mutable {
-        for (auto &[path, promise] : jobs) promise.set_value(Read(path));
-    });
-}
 
 QString PicturePath(PictureId id) {
     const std::string_view file = PictureInfoOf(id).file;
@@ -105,15 +30,19 @@ QString PicturePath(PictureId id) {
 
 QPixmap Picture(PictureId id) {
     EnsureResources();
-    const bool high = HighResolution();
-    const QString path = ShownPath(id, high);
+    // On a screen at 150 % or more the picture drawn at twice the size is used, so the
+    // words of the command bar and the lots stay sharp.
+    const bool high = qApp != nullptr && qApp->devicePixelRatio() > 1.0;
+    QString path = PicturePath(id);
+    if (high) path.insert(path.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
     QPixmap pixmap;
     // Kept in QPixmapCache, so asking again is cheap.
     if (QPixmapCache::find(path, &pixmap)) return pixmap;
-    QImage image = TakeReadAhead(path);
-    if (image.isNull()) image = Read(path);
-    // The decoded picture becomes the pixmap in place instead of being copied once more.
-    pixmap = QPixmap::fromImage(std::move(image));
+    // Every picture is a PNG: told so, the reader loads no image plugin to guess the format,
+    // and the decoded picture becomes the pixmap in place instead of being copied once more.
+    QImageReader reader(path, "png");
+    reader.setAutoDetectImageFormat(false);
+    pixmap = QPixmap::fromImage(reader.read());
     if (high) pixmap.setDevicePixelRatio(2.0);
     QPixmapCache::insert(path, pixmap);
     return pixmap;

@@ -6,8 +6,6 @@
 #include <QPoint>
 #include <QString>
 
-#include <vector>
-
 #include "ui/widgets/picture_catalogue.h"
 
 namespace tk {
@@ -17,10 +15,6 @@ QString PicturePath(PictureId id);
 
 // The whole picture, of the size given in kPictures.
 QPixmap Picture(PictureId id);
-
-// Starts reading the pictures, in this order, on a thread of their own, so that a screen
-// that is being built finds them read when it first paints; Picture() takes each from there.
-void PrefetchPictures(const std::vector<PictureId> &ids);
 
 // Face of command-bar button 0..7 (70 x 29), released or pressed; null outside 0..7.
 QPixmap CommandFace(int button, bool pressed);

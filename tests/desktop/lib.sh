@@ -1,7 +1,7 @@
 # Helpers for the tests that drive the real program in an X server (Xvfb), as a player would:
 # start it from its own folder, wait for a widget, click it, type keys into the focused
-# widget, and wait for the process to end. Sourced by the tests; each test runs under
-# xvfb-run, so DISPLAY is set.
+# widget, and wait for the process to end. Sourced by the tests; each test runs in an X server
+# of its own (xvfb.sh), so DISPLAY is set.
 #
 #   tk_setup GAME_BINARY          copies the game into a fresh folder ($TK_DIR); its saves go
 #                                 to $TK_DIR/Data, HOME and XDG folders are private to the test
@@ -10,6 +10,8 @@
 #   tk_start [env assignments]    starts the game in the background ($TK_PID)
 #   tk_wait_widget NAME [SECONDS] waits until a visible widget NAME is in the report
 #   tk_wait_window NAME [SECONDS] waits until a visible window NAME is in the report
+#   tk_wait_active NAME [SECONDS] waits until window NAME is the active one (placed by the
+#                                 window manager and taking clicks and keys)
 #   tk_click NAME                 clicks the middle of widget NAME with the real pointer
 #   tk_click_text TEXT            clicks the middle of the visible button or label reading TEXT
 #   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
@@ -149,6 +151,20 @@ tk_wait_for() {
 
 tk_wait_widget() { tk_wait_for widget "$@"; }
 tk_wait_window() { tk_wait_for window "$@"; }
+
+# A window is in the report as soon as it is shown, before the window manager has placed
+# it: a click at the position reported then may miss on a busy machine.
+tk_wait_active() {
+    local name="$1" seconds="${2:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        tk_line window "$name" | grep -q ' active=1 ' && return 0
+        kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended while waiting for $name to be active"
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "window $name is not active after $seconds s"
+}
 
 # Waits up to five seconds for window $1 to close.
 tk_wait_gone() {

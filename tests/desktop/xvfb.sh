@@ -1,0 +1,47 @@
+#!/usr/bin/env bash
+# Runs a command in an X server (Xvfb) of its own, with DISPLAY set to it.
+#
+#   xvfb.sh WIDTHxHEIGHTxDEPTH COMMAND [ARGS...]
+#
+# Xvfb chooses a free display number itself and writes it to a pipe once it takes
+# connections (-displayfd), so several tests can start their servers at the same time;
+# xvfb-run -a guesses a number first and may lose it to a server starting beside it.
+set -euo pipefail
+
+screen="$1"
+shift
+dir="$(mktemp -d "${TMPDIR:-/tmp}/tk-xvfb-XXXXXX")"
+xvfb_pid=""
+cleanup() {
+    if [ -n "$xvfb_pid" ]; then
+        kill "$xvfb_pid" 2>/dev/null || true
+        wait "$xvfb_pid" 2>/dev/null || true
+    fi
+    rm -rf "$dir"
+}
+trap cleanup EXIT
+trap 'exit 143' TERM INT
+
+# Held open for reading and writing here, so that neither end blocks while opening.
+mkfifo "$dir/display"
+exec 3<>"$dir/display"
+Xvfb -displayfd 3 -screen 0 "$screen" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+xvfb_pid=$!
+
+display=""
+for _ in $(seq 30); do
+    read -r -t 1 -u 3 display && break
+    kill -0 "$xvfb_pid" 2>/dev/null || break
+done
+exec 3<&-
+if ! [[ "$display" =~ ^[0-9]+$ ]]; then
+    echo "FAIL: Xvfb did not start:" >&2
+    tail -n 5 "$dir/xvfb.log" >&2
+    exit 1
+fi
+
+export DISPLAY=":$display"
+unset XAUTHORITY
+status=0
+"$@" || status=$?
+exit "$status"

@@ -3,10 +3,10 @@
 #
 #   xvfb.sh WIDTHxHEIGHTxDEPTH COMMAND [ARGS...]
 #
-# Each server takes a display number of its own, derived from the process id, and tells on a
-# pipe when it takes connections (-displayfd), so several tests can start their servers at the
-# same time; xvfb-run -a tries the same free number in every test started at once and may
-# lose it to a server starting beside it.
+# Each server takes a display number of its own, derived from the process id, and writes it
+# to a file once it takes connections (-displayfd), so several tests can start their servers
+# at the same time; xvfb-run -a tries the same free number in every test started at once
+# and may lose it to a server starting beside it.
 set -euo pipefail
 
 screen="$1"
@@ -23,27 +23,27 @@ cleanup() {
 trap cleanup EXIT
 trap 'exit 143' TERM INT
 
-# Held open for reading and writing here, so that neither end blocks while opening.
-mkfifo "$dir/display"
-exec 3<>"$dir/display"
 display=""
 for try in 1 2 3 4 5 6 7 8; do
     # A display number from this script's process id, above the numbers xvfb-run -a takes
     # (99 and down); a server already on it makes Xvfb end at once, and the next is tried.
     number=$((100 + ($$ + try * 113) % 900))
-    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp >"$dir/xvfb.log" 2>&1 &
+    told="$dir/display.$try"
+    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$told" \
+        >"$dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    for _ in $(seq 30); do
-        read -r -t 1 -u 3 display && break
+    # The number is written, with a line break, once the server takes connections.
+    for _ in $(seq 600); do
+        grep -qx "$number" "$told" 2>/dev/null && display="$number" && break
         kill -0 "$xvfb_pid" 2>/dev/null || break
+        sleep 0.05
     done
-    [[ "$display" =~ ^[0-9]+$ ]] && break
+    [ -n "$display" ] && break
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true
     xvfb_pid=""
 done
-exec 3<&-
-if ! [[ "$display" =~ ^[0-9]+$ ]]; then
+if [ -z "$display" ]; then
     echo "FAIL: Xvfb did not start:" >&2
     tail -n 5 "$dir/xvfb.log" >&2
     exit 1

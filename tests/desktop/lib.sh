@@ -152,8 +152,8 @@ tk_wait_for() {
 tk_wait_widget() { tk_wait_for widget "$@"; }
 tk_wait_window() { tk_wait_for window "$@"; }
 
-# A window is in the report as soon as it is shown, before the window manager has placed
-# it: a click at the position reported then may miss on a busy machine.
+# The window manager gives a new window the focus a moment after it is shown; keys typed
+# before then go to the window that had it.
 tk_wait_active() {
     local name="$1" seconds="${2:-20}"
     local tries=$((seconds * 10))

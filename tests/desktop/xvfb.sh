@@ -29,12 +29,14 @@ for try in 1 2 3 4 5 6 7 8; do
     # (99 and down); a server already on it makes Xvfb end at once, and the next is tried.
     number=$((100 + ($$ + try * 113) % 900))
     told="$dir/display.$try"
-    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp 3>"$told" \
+    Xvfb ":$number" -displayfd 3 -screen 0 "$screen" -nolisten tcp -noreset 3>"$told" \
         >"$dir/xvfb.log" 2>&1 &
     xvfb_pid=$!
-    # The number is written, with a line break, once the server takes connections.
-    for _ in $(seq 600); do
-        grep -qx "$number" "$told" 2>/dev/null && display="$number" && break
+    # The number is written, with a line break, once the server takes connections; a client
+    # then opens it, to be sure that it is this server that answers there.
+    for _ in $(seq 200); do
+        grep -qx "$number" "$told" 2>/dev/null && xdpyinfo -display ":$number" >/dev/null 2>&1 &&
+            display="$number" && break
         kill -0 "$xvfb_pid" 2>/dev/null || break
         sleep 0.05
     done

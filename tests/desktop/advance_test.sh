@@ -6,7 +6,9 @@ tk_setup "$1"
 tk_start
 tk_wait_window BeginForm
 tk_new_game_notice Team Boss
-tk_key Return  # the introduction
+tk_wait_active MeSForm  # the keys go to the notice only once it has the focus
+tk_key Return           # the introduction
+tk_wait_gone MeSForm
 tk_wait_window MainWin
 grep -q '^window MainWin .* title=.*1年目 4月 1週' "$TK_REPORT" || tk_fail "not in 4月1週"
 # Without a window manager nothing hands the focus back once the notice has gone: a click

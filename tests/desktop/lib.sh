@@ -1,7 +1,7 @@
 # Helpers for the tests that drive the real program in an X server (Xvfb), as a player would:
 # start it from its own folder, wait for a widget, click it, type keys into the focused
-# widget, and wait for the process to end. Sourced by the tests; each test runs under
-# xvfb-run, so DISPLAY is set.
+# widget, and wait for the process to end. Sourced by the tests; each test runs in an X server
+# of its own (xvfb.sh), so DISPLAY is set.
 #
 #   tk_setup GAME_BINARY          copies the game into a fresh folder ($TK_DIR); its saves go
 #                                 to $TK_DIR/Data, HOME and XDG folders are private to the test
@@ -10,6 +10,8 @@
 #   tk_start [env assignments]    starts the game in the background ($TK_PID)
 #   tk_wait_widget NAME [SECONDS] waits until a visible widget NAME is in the report
 #   tk_wait_window NAME [SECONDS] waits until a visible window NAME is in the report
+#   tk_wait_active NAME [SECONDS] waits until window NAME is the active one (placed by the
+#                                 window manager and taking clicks and keys)
 #   tk_click NAME                 clicks the middle of widget NAME with the real pointer
 #   tk_click_text TEXT            clicks the middle of the visible button or label reading TEXT
 #   tk_key KEY...                 types keys (xdotool names) into whatever has the focus
@@ -150,6 +152,20 @@ tk_wait_for() {
 tk_wait_widget() { tk_wait_for widget "$@"; }
 tk_wait_window() { tk_wait_for window "$@"; }
 
+# The window manager gives a new window the focus a moment after it is shown; keys typed
+# before then go to the window that had it.
+tk_wait_active() {
+    local name="$1" seconds="${2:-20}"
+    local tries=$((seconds * 10))
+    while [ "$tries" -gt 0 ]; do
+        tk_line window "$name" | grep -q ' active=1 ' && return 0
+        kill -0 "$TK_PID" 2>/dev/null || tk_fail "the game ended while waiting for $name to be active"
+        sleep 0.1
+        tries=$((tries - 1))
+    done
+    tk_fail "window $name is not active after $seconds s"
+}
+
 # Waits up to five seconds for window $1 to close.
 tk_wait_gone() {
     local tries=50
@@ -162,20 +178,52 @@ tk_wait_gone() {
 }
 
 tk_click() {
-    local line x y w h
-    line="$(tk_line widget "$1")" || true
-    [ -n "$line" ] || tk_fail "no visible widget $1 to click"
-    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    local x y w h
+    tk_placed tk_line_widget "$1" || tk_fail "no visible widget $1 to click"
+    read -r x y w h <<<"$(echo "$TK_LINE" | awk '{print $4, $5, $6, $7}')"
     tk_click_point $((x + w / 2)) $((y + h / 2))
 }
 
+tk_line_widget() { tk_line widget "$1"; }
+tk_line_text() {
+    grep -E "^widget [^ ]+ [^ ]+ -?[0-9]+ -?[0-9]+ [0-9]+ [0-9]+ visible=1 .* text=$1\$" \
+        "$TK_REPORT" 2>/dev/null | head -n 1
+}
+
 tk_click_text() {
-    local line x y w h
-    line="$(grep -E "^widget [^ ]+ [^ ]+ -?[0-9]+ -?[0-9]+ [0-9]+ [0-9]+ visible=1 .* text=$1\$" \
-        "$TK_REPORT" 2>/dev/null | head -n 1)" || true
-    [ -n "$line" ] || tk_fail "no visible widget reading $1 to click"
-    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    local x y w h
+    tk_placed tk_line_text "$1" || tk_fail "no visible widget reading $1 to click"
+    read -r x y w h <<<"$(echo "$TK_LINE" | awk '{print $4, $5, $6, $7}')"
     tk_click_point $((x + w / 2)) $((y + h / 2))
+}
+
+# Sets TK_LINE to the widget's report line that `FINDER ARG` prints, once the window holding
+# it stands in the report where the X server has it; fails if there is no such widget. A
+# window is in the report as soon as it is shown, before the window manager has placed it,
+# and a click at that first position misses. After ten seconds the last line is taken as is.
+tk_placed() {
+    local finder="$1" arg="$2" tries=100 window x y wid geo ax ay
+    while :; do
+        TK_LINE="$("$finder" "$arg")" || true
+        [ -n "$TK_LINE" ] || return 1
+        [ "${TK_PLATFORM:-xcb}" = wayland ] && return 0
+        [ "$tries" -gt 0 ] || return 0
+        window="$(awk -v want="$TK_LINE" '/^window /{w = $0; next} $0 == want {print w; exit}' \
+            "$TK_REPORT")"
+        read -r x y <<<"$(echo "$window" | awk '{print $4, $5}')"
+        wid="$(echo "$window" | sed -n -e 's/^.* wid=\([0-9]*\) .*$/\1/p')"
+        if [ -n "$wid" ]; then
+            geo="$(xwininfo -id "$wid" 2>/dev/null)" || geo=""
+            ax="$(echo "$geo" | sed -n -e 's/^ *Absolute upper-left X: *//p')"
+            ay="$(echo "$geo" | sed -n -e 's/^ *Absolute upper-left Y: *//p')"
+            [ -n "$ax" ] && [ -n "$ay" ] &&
+                awk -v s="${TK_SCALE:-1}" -v x="$x" -v y="$y" -v ax="$ax" -v ay="$ay" \
+                    'function d(a) { return a < 0 ? -a : a }
+                     BEGIN { exit !(d(x * s - ax) <= 1 && d(y * s - ay) <= 1) }' && return 0
+        fi
+        sleep 0.1
+        tries=$((tries - 1))
+    done
 }
 
 tk_click_point() {
@@ -235,10 +283,9 @@ tk_wait_exit() {
 }
 
 tk_click_at() {
-    local line x y w h
-    line="$(tk_line widget "$1")" || true
-    [ -n "$line" ] || tk_fail "no visible widget $1 to click"
-    read -r x y w h <<<"$(echo "$line" | awk '{print $4, $5, $6, $7}')"
+    local x y w h
+    tk_placed tk_line_widget "$1" || tk_fail "no visible widget $1 to click"
+    read -r x y w h <<<"$(echo "$TK_LINE" | awk '{print $4, $5, $6, $7}')"
     tk_click_point $((x + $2)) $((y + $3))
 }
 

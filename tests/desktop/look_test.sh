@@ -37,7 +37,7 @@ capture "$TK_DIR/ja.txt" main-ja LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
 diff "$TK_DIR/c.txt" "$TK_DIR/ja.txt" || tk_fail "the main screen differs between LANG=C.UTF-8 and ja_JP.UTF-8"
 echo "ok: the same main screen under C.UTF-8 and ja_JP.UTF-8"
 
-xvfb-run -a -s "-screen 0 2800x2000x24" bash "$0" --scaled "$1" "$TK_DIR/scaled.txt" ||
+bash "$(dirname "$0")/xvfb.sh" 2800x2000x24 bash "$0" --scaled "$1" "$TK_DIR/scaled.txt" ||
     tk_fail "the main screen at 200 % could not be reached"
 diff "$TK_DIR/c.txt" "$TK_DIR/scaled.txt" || tk_fail "the main screen differs at 200 %"
 echo "ok: the same main screen at 100 % and 200 %"

@@ -64,7 +64,7 @@ fi
 status=0
 for size in "1 1366 768 dialogs" "1.5 1920 1080 dialogs" "2 3840 2160 dialogs"; do
     read -r scale width height dialogs <<<"$size"
-    xvfb-run -a -s "-screen 0 ${width}x${height}x24" bash "$0" --size "$1" "$scale" "$width" "$height" \
+    bash "$(dirname "$0")/xvfb.sh" "${width}x${height}x24" bash "$0" --size "$1" "$scale" "$width" "$height" \
         "$dialogs" || status=1
 done
 exit "$status"

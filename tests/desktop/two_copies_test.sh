@@ -23,6 +23,7 @@ copy() {
 # The week saved in slot 1 (WeekCount after the two six-letter names).
 saved_week() { od -An -tu2 -j30173 -N2 "$TK_DATA/Save0.Kumo" | tr -d ' '; }
 play_week_to() {
+    tk_wait_active MainWin
     tk_click_at BottunSwich 35 19
     local tries=200
     until grep -q "^window MainWin .* title=.*4月 $1週" "$TK_REPORT"; do

@@ -74,18 +74,18 @@ GameState DistinctPlayable() {
     return s;
 }
 
-QByteArray ReadBytes(const QString &path) {
+QByteArray ReadAll(const QString &path) {
     QFile f(path);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-void WriteBytes(const QString &path, const QByteArray &bytes) {
+void WriteAll(const QString &path, const QByteArray &bytes) {
     QFile f(path);
     ASSERT_TRUE(f.open(QIODevice::WriteOnly));
     ASSERT_EQ(f.write(bytes), bytes.size());
 }
 
-QByteArray Image(const GameState &s) {
+QByteArray ImageOf(const GameState &s) {
     auto bytes = EncodeGameState(s);
     EXPECT_TRUE(bytes.Ok());
     return QByteArray(reinterpret_cast<const char *>(bytes.Value().data()),
@@ -119,7 +119,7 @@ TEST_F(SaveStoreTest, SaveThenLoadKeepsEveryMember) {
     const GameState s = DistinctPlayable();
     ASSERT_TRUE(store.SaveGame(2, s).Ok());
     EXPECT_EQ(QFileInfo(store.SlotPath(2)).fileName(), "Save2.Kumo");
-    EXPECT_EQ(ReadBytes(store.SlotPath(2)).size(), 30285 + 16 + 8);
+    EXPECT_EQ(ReadAll(store.SlotPath(2)).size(), 30285 + 16 + 8);
     auto back = store.LoadGame(2);
     ASSERT_TRUE(back.Ok()) << back.Reason();
     EXPECT_EQ(back.Value(), s);
@@ -138,17 +138,17 @@ TEST_F(SaveStoreTest, SummaryOfASlot) {
 
 TEST_F(SaveStoreTest, ShortAndLongFiles) {
     SaveStore store(Data());
-    WriteBytes(store.SlotPath(0), QByteArray());
-    WriteBytes(store.SlotPath(1), QByteArray(3, '\x7F'));
+    WriteAll(store.SlotPath(0), QByteArray());
+    WriteAll(store.SlotPath(1), QByteArray(3, '\x7F'));
     const GameState s = NewGame();
-    WriteBytes(store.SlotPath(2), Image(s) + QByteArray(1000, '\xEE'));
+    WriteAll(store.SlotPath(2), ImageOf(s) + QByteArray(1000, '\xEE'));
     EXPECT_EQ(store.InspectSlot(0).State, SlotState::Empty);
     EXPECT_EQ(store.InspectSlot(1).State, SlotState::Empty);
     ASSERT_TRUE(store.LoadGame(2).Ok());
     EXPECT_EQ(store.LoadGame(2).Value(), s);
 
     // A game cut short keeps its name but loses its date: refused, not played as zeros.
-    WriteBytes(store.SlotPath(3), Image(s).left(2000));
+    WriteAll(store.SlotPath(3), ImageOf(s).left(2000));
     EXPECT_EQ(store.InspectSlot(3).State, SlotState::Damaged);
 }
 
@@ -157,7 +157,7 @@ TEST_F(SaveStoreTest, RefusedFileIsLeftAloneAndCanBeErased) {
     GameState bad = NewGame();
     bad.BuildLot(1, 30) = 12;
     ASSERT_TRUE(store.SaveGame(1, bad).Ok());
-    const QByteArray before = ReadBytes(store.SlotPath(1));
+    const QByteArray before = ReadAll(store.SlotPath(1));
 
     auto load = store.LoadGame(1);
     ASSERT_FALSE(load.Ok());
@@ -166,32 +166,32 @@ TEST_F(SaveStoreTest, RefusedFileIsLeftAloneAndCanBeErased) {
     EXPECT_EQ(info.State, SlotState::Damaged);
     EXPECT_EQ(info.Summary, "\rデータが壊れています");
     EXPECT_EQ(info.Reason, load.Reason());
-    EXPECT_EQ(ReadBytes(store.SlotPath(1)), before);
+    EXPECT_EQ(ReadAll(store.SlotPath(1)), before);
 
     ASSERT_TRUE(store.EraseSlot(1).Ok());
-    EXPECT_EQ(ReadBytes(store.SlotPath(1)), QByteArray(30285, '\0'));
+    EXPECT_EQ(ReadAll(store.SlotPath(1)), QByteArray(30285, '\0'));
     EXPECT_EQ(store.InspectSlot(1).State, SlotState::Empty);
 }
 
 TEST_F(SaveStoreTest, InvalidTextBytesAreRefused) {
     SaveStore store(Data());
-    QByteArray image = Image(NewGame());
+    QByteArray image = ImageOf(NewGame());
     image[6] = '\x80';  // first byte of the team name
-    WriteBytes(store.SlotPath(0), image);
+    WriteAll(store.SlotPath(0), image);
     auto load = store.LoadGame(0);
     ASSERT_FALSE(load.Ok());
     EXPECT_NE(load.Reason().find("チーム名"), std::string::npos);
-    EXPECT_EQ(ReadBytes(store.SlotPath(0)), image);
+    EXPECT_EQ(ReadAll(store.SlotPath(0)), image);
 }
 
 TEST_F(SaveStoreTest, UnwritableTeamNameKeepsTheOldFile) {
     SaveStore store(Data());
     ASSERT_TRUE(store.SaveGame(0, NewGame()).Ok());
-    const QByteArray before = ReadBytes(store.SlotPath(0));
+    const QByteArray before = ReadAll(store.SlotPath(0));
     GameState s = NewGame();
     s.TeamName = "テニス部🎾";
     EXPECT_FALSE(store.SaveGame(0, s).Ok());
-    EXPECT_EQ(ReadBytes(store.SlotPath(0)), before);
+    EXPECT_EQ(ReadAll(store.SlotPath(0)), before);
 }
 
 // Fails one step of the atomic replace.
@@ -215,8 +215,8 @@ TEST_F(SaveStoreTest, FailedWriteKeepsTheOldFileAtEveryStep) {
         SaveStore good(Data());
         ASSERT_TRUE(good.SaveGame(3, NewGame()).Ok());
         ASSERT_TRUE(good.SaveSettings(Settings{}).Ok());
-        const QByteArray game = ReadBytes(good.SlotPath(3));
-        const QByteArray settings = ReadBytes(good.SettingsPath());
+        const QByteArray game = ReadAll(good.SlotPath(3));
+        const QByteArray settings = ReadAll(good.SettingsPath());
 
         SaveStore failing(Data(), std::make_shared<FailingSteps>(step));
         const Status saved = failing.SaveGame(3, DistinctPlayable());
@@ -227,21 +227,21 @@ TEST_F(SaveStoreTest, FailedWriteKeepsTheOldFileAtEveryStep) {
         changed.FastMode = kTrue;
         EXPECT_FALSE(failing.SaveSettings(changed).Ok());
 
-        EXPECT_EQ(ReadBytes(good.SlotPath(3)), game) << step;
-        EXPECT_EQ(ReadBytes(good.SettingsPath()), settings) << step;
+        EXPECT_EQ(ReadAll(good.SlotPath(3)), game) << step;
+        EXPECT_EQ(ReadAll(good.SettingsPath()), settings) << step;
         // No temporary file is left behind.
         EXPECT_EQ(test::TemporaryFiles(Data()), QStringList()) << step;
     }
 }
 
 TEST_F(SaveStoreTest, DataFolderThatIsAFile) {
-    WriteBytes(dir.filePath("Data"), "not a folder");
+    WriteAll(dir.filePath("Data"), "not a folder");
     SaveStore store(dir.filePath("Data"));
     const Status saved = store.SaveGame(0, NewGame());
     EXPECT_FALSE(saved.Ok());
     EXPECT_NE(saved.Reason().find("Data"), std::string::npos) << saved.Reason();
     EXPECT_FALSE(store.SaveSettings(Settings{}).Ok());
-    EXPECT_EQ(ReadBytes(dir.filePath("Data")), "not a folder");
+    EXPECT_EQ(ReadAll(dir.filePath("Data")), "not a folder");
     EXPECT_EQ(store.LoadSettings().Version, kSettingsVersion);
 }
 
@@ -264,20 +264,20 @@ TEST_F(SaveStoreTest, SettingsRoundTripAndDefaults) {
     s.FastMode = kTrue;
     s.Version = 7;
     ASSERT_TRUE(store.SaveSettings(s).Ok());
-    EXPECT_EQ(ReadBytes(store.SettingsPath()).size(), 700);
+    EXPECT_EQ(ReadAll(store.SettingsPath()).size(), 700);
     Settings loaded = store.LoadSettings();
     EXPECT_EQ(loaded.Version, kSettingsVersion);
     loaded.Version = 7;
     EXPECT_EQ(loaded, s);
 
-    const QByteArray good = ReadBytes(store.SettingsPath());
+    const QByteArray good = ReadAll(store.SettingsPath());
     const QByteArray spoilt[] = {good.left(699), QByteArray(700, '\x05'),
                                  good.left(2) + "\x09" + good.mid(3)};
     for (const QByteArray &bytes : spoilt) {
-        WriteBytes(store.SettingsPath(), bytes);
+        WriteAll(store.SettingsPath(), bytes);
         EXPECT_EQ(store.LoadSettings(), expected);
     }
-    WriteBytes(store.SettingsPath(), good + QByteArray(10, '\x01'));
+    WriteAll(store.SettingsPath(), good + QByteArray(10, '\x01'));
     EXPECT_EQ(store.LoadSettings().CurrentSlot, 2);
 }
 
@@ -292,7 +292,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
     older.FastMode = kTrue;
     ASSERT_TRUE(store.SaveSettings(older).Ok());
     EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
-    const QByteArray olderBytes = ReadBytes(store.SettingsPath());
+    const QByteArray olderBytes = ReadAll(store.SettingsPath());
 
     const struct {
         Mode mode;
@@ -305,7 +305,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
         Settings s = older;
         SetNoticeChoice(s, c.mode);
         ASSERT_TRUE(store.SaveSettings(s).Ok());
-        const QByteArray bytes = ReadBytes(store.SettingsPath());
+        const QByteArray bytes = ReadAll(store.SettingsPath());
         ASSERT_EQ(bytes.size(), 700);
         EXPECT_EQ(bytes, expected);
         const std::span<const std::uint8_t> raw(
@@ -322,7 +322,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
     }
     QByteArray unknown = olderBytes;
     unknown[3] = '\x09';
-    WriteBytes(store.SettingsPath(), unknown);
+    WriteAll(store.SettingsPath(), unknown);
     EXPECT_EQ(NoticeChoice(store.LoadSettings()), Mode::Closes);
     Settings s = older;
     SetNoticeChoice(s, Mode::News);
@@ -332,7 +332,7 @@ TEST_F(SaveStoreTest, NoticeChoiceInASpareByte) {
 
 TEST_F(SaveStoreTest, ChooseDataFolderFallsBack) {
     EXPECT_EQ(ChooseDataFolder(dir.path(), "/elsewhere"), dir.filePath("Data"));
-    WriteBytes(dir.filePath("program"), "a file, so no Data folder can be made below it");
+    WriteAll(dir.filePath("program"), "a file, so no Data folder can be made below it");
     EXPECT_EQ(ChooseDataFolder(dir.filePath("program"), dir.filePath("user")),
               QDir(dir.filePath("user")).filePath("Data"));
 }

@@ -35,7 +35,7 @@ namespace {
 using test::ReadBytes;
 using test::WriteBytes;
 
-const std::vector<GameState> &Games() {
+const std::vector<GameState> &SavedGames() {
     static const std::vector<GameState> games = test::CrashTestGames(3);
     return games;
 }
@@ -131,24 +131,24 @@ TEST(SlotLock, AnotherProcessHoldsTheSlotUntilItIsKilled) {
 TEST(SlotRestore, AnyBackupComesBackAndARestoreCanBeUndone) {
     QTemporaryDir dir;
     SaveStore store(dir.path());
-    ASSERT_TRUE(store.SaveGame(1, Games()[0]).Ok());
-    ASSERT_TRUE(store.SaveGame(1, Games()[1]).Ok());
-    ASSERT_EQ(store.LoadBackup(1).Value(), Games()[0]);
+    ASSERT_TRUE(store.SaveGame(1, SavedGames()[0]).Ok());
+    ASSERT_TRUE(store.SaveGame(1, SavedGames()[1]).Ok());
+    ASSERT_EQ(store.LoadBackup(1).Value(), SavedGames()[0]);
 
     ASSERT_TRUE(store.RestoreBackup(1).Ok());
-    EXPECT_EQ(store.LoadGame(1).Value(), Games()[0]);
-    EXPECT_EQ(store.LoadBackup(1).Value(), Games()[1]);  // the save it replaced
-    ASSERT_TRUE(store.RestoreBackup(1).Ok());            // undone
-    EXPECT_EQ(store.LoadGame(1).Value(), Games()[1]);
-    EXPECT_EQ(store.LoadBackup(1).Value(), Games()[0]);
+    EXPECT_EQ(store.LoadGame(1).Value(), SavedGames()[0]);
+    EXPECT_EQ(store.LoadBackup(1).Value(), SavedGames()[1]);  // the save it replaced
+    ASSERT_TRUE(store.RestoreBackup(1).Ok());                 // undone
+    EXPECT_EQ(store.LoadGame(1).Value(), SavedGames()[1]);
+    EXPECT_EQ(store.LoadBackup(1).Value(), SavedGames()[0]);
     EXPECT_TRUE(test::TemporaryFiles(dir.path()).isEmpty());
 
     // A damaged slot never takes the backup's place: the backup stays.
     const QByteArray damaged(40000, '\xFF');
     ASSERT_TRUE(WriteBytes(store.SlotPath(1), damaged));
     ASSERT_TRUE(store.RestoreBackup(1).Ok());
-    EXPECT_EQ(store.LoadGame(1).Value(), Games()[0]);
-    EXPECT_EQ(store.LoadBackup(1).Value(), Games()[0]);
+    EXPECT_EQ(store.LoadGame(1).Value(), SavedGames()[0]);
+    EXPECT_EQ(store.LoadBackup(1).Value(), SavedGames()[0]);
 }
 
 TEST(SlotCarry, TheHistoryGoesWhereTheSlotGoes) {
@@ -157,7 +157,7 @@ TEST(SlotCarry, TheHistoryGoesWhereTheSlotGoes) {
     const QString user = dir.filePath("user/Data");
     {
         SaveStore beside(old);
-        ASSERT_TRUE(beside.SaveGame(3, Games()[0]).Ok());
+        ASSERT_TRUE(beside.SaveGame(3, SavedGames()[0]).Ok());
     }
     ASSERT_TRUE(WriteBytes(old + "/Save3.Kumo.history", "history bytes"));
     ASSERT_TRUE(WriteBytes(old + "/Save3.Kumo.history-journal", "journal"));

@@ -22,16 +22,16 @@ using namespace tk::test;
 
 namespace {
 
-constexpr std::uint64_t kSeed = 41;
+constexpr std::uint64_t kRunSeed = 41;
 
 // A new game on the main screen, and the same game in the simulator with the idle manager.
-struct Session {
+struct RunSession {
     QTemporaryDir dir;
-    GameApp app{dir.path(), kSeed};
-    sim::Simulation sim{kSeed, sim::MakeIdlePolicy()};
+    GameApp app{dir.path(), kRunSeed};
+    sim::Simulation sim{kRunSeed, sim::MakeIdlePolicy()};
     MainWin *main = nullptr;
 
-    explicit Session(bool fast) {
+    explicit RunSession(bool fast) {
         app.SetMainScreenFactory(&OpenMainScreen);
         app.GameSettings().FastMode = fast ? kTrue : kFalse;
         ModalAnswerer intro(ModalAnswerer::Click(QStringLiteral("閉じる")));
@@ -79,7 +79,7 @@ private slots:
         QFETCH(bool, fast);
         QFETCH(int, weeks);
         QFETCH(int, stop);
-        Session s(fast);
+        RunSession s(fast);
         QVERIFY(s.main);
         for (GameState *state : {&s.app.State(), &s.sim.State()}) {
             GameState &g = *state;
@@ -114,7 +114,7 @@ private slots:
     }
 
     void escStopsOnceTheWeekUnderWayHasEnded() {
-        Session s(false);
+        RunSession s(false);
         s.Press(kAdvanceButton);
         QVERIFY(s.main->Advancing());
         QVERIFY(s.main->PracticeRunning());
@@ -128,7 +128,7 @@ private slots:
     }
 
     void stopButtonAndTheOtherCommandsDuringARun() {
-        Session s(false);
+        RunSession s(false);
         s.Press(kAdvanceButton);
         // Another command waits for the run, as it waits for a practice week.
         ModalAnswerer refused(ModalAnswerer::Click(QStringLiteral("閉じる")));
@@ -150,7 +150,7 @@ private slots:
     }
 
     void closingAndTheButtonsBelowTheGroundsDuringARun() {
-        Session s(false);
+        RunSession s(false);
         auto *details = s.main->findChild<QAbstractButton *>(QStringLiteral("Command1"));
         s.Press(kAdvanceButton);
         {

@@ -17,17 +17,17 @@ using namespace tk::test;
 
 namespace {
 
-constexpr int kWeek = 48 + 9;  // year 2, 3月1週: the spring tournament
+constexpr int kTournamentWeek = 48 + 9;  // year 2, 3月1週: the spring tournament
 
 GameState TournamentWeek(int code, int strength) {
     GameState s;
     SetSquad(s, {strength, strength, strength, strength, strength});
-    BookWeek(s, kWeek, code);
+    BookWeek(s, kTournamentWeek, code);
     return s;
 }
 
 // The screens shown, without the notices in between.
-QStringList Screens(const QStringList &shown) {
+QStringList ScreensShown(const QStringList &shown) {
     QStringList screens;
     for (const QString &w : shown)
         if (!w.endsWith(QStringLiteral("MeSForm")) && !w.endsWith(QStringLiteral("MesQWin")))
@@ -70,7 +70,7 @@ private slots:
 
         QVERIFY(PlayMatchWeekOnScreen(g.game, g.qt, nullptr));
 
-        QCOMPARE(Screens(driver.shown),
+        QCOMPARE(ScreensShown(driver.shown),
                  QStringList({QStringLiteral("BeforeGame 一回戦"), QStringLiteral("RegurarSetWin"),
                               QStringLiteral("GameWin"), QStringLiteral("BeforeGame 二回戦"),
                               QStringLiteral("RegurarSetWin"), QStringLiteral("GameWin")}));
@@ -85,9 +85,9 @@ private slots:
         expected.push_back("春季大会\r二回戦\r勝利！");
         QCOMPARE(g.ui.log, expected);
 
-        QCOMPARE(int(g.state.MatchKind(kWeek)), 99);
-        QCOMPARE(int(g.state.MatchKind(kWeek + 1)), 12);
-        QCOMPARE(int(g.state.MatchResult(kWeek)), 7);
+        QCOMPARE(int(g.state.MatchKind(kTournamentWeek)), 99);
+        QCOMPARE(int(g.state.MatchKind(kTournamentWeek + 1)), 12);
+        QCOMPARE(int(g.state.MatchResult(kTournamentWeek)), 7);
         QCOMPARE(int(g.state.Category[1].Wins), 2);
         QCOMPARE(g.state.Category[2].Qualified, kTrue);
     }
@@ -98,8 +98,8 @@ private slots:
         g.state.Money = 1000;
         MatchDriver driver;
         QVERIFY(PlayMatchWeekOnScreen(g.game, g.qt, nullptr));
-        QCOMPARE(Screens(driver.shown).size(), 6);
-        QCOMPARE(int(g.state.MatchKind(kWeek)), 14);
+        QCOMPARE(ScreensShown(driver.shown).size(), 6);
+        QCOMPARE(int(g.state.MatchKind(kTournamentWeek)), 14);
         QCOMPARE(g.state.Money, 1000 + 3000);
         QVERIFY(g.state.TeamLevel >= 2);
         const std::vector<std::string> tail(g.ui.log.end() - 3, g.ui.log.end());
@@ -119,10 +119,10 @@ private slots:
                 matchUpAtResult = MatchOnScreen() ? 1 : 0;
         };
         QVERIFY(PlayMatchWeekOnScreen(g.game, g.qt, nullptr));
-        QCOMPARE(Screens(driver.shown).size(), 3);
+        QCOMPARE(ScreensShown(driver.shown).size(), 3);
         QCOMPARE(g.ui.log.back(), std::string("春季大会\r一回戦敗退"));
         QCOMPARE(matchUpAtResult, 0);
-        QCOMPARE(int(g.state.MatchKind(kWeek)), 10);
+        QCOMPARE(int(g.state.MatchKind(kTournamentWeek)), 10);
         QCOMPARE(int(g.state.Category[1].Losses), 1);
     }
 
@@ -181,7 +181,7 @@ private slots:
         QVERIFY(skipped.state == watched.state);
         QCOMPARE(skipped.rng.Uniform(), watched.rng.Uniform());
         QCOMPARE(noticesAfterClose, 0);
-        QCOMPARE(Screens(driver.shown).size(), 3 * matches);
+        QCOMPARE(ScreensShown(driver.shown).size(), 3 * matches);
         // One summary per match; the questions and the further rounds as they were.
         const auto passing = [](const std::vector<std::string> &log) {
             std::vector<std::string> kept;
@@ -196,7 +196,7 @@ private slots:
 
     void practiceWeekOpensNothing() {
         ScreenGame g(GameState{}, 1);
-        g.state.WeekCount = kWeek;
+        g.state.WeekCount = kTournamentWeek;
         MatchDriver driver;
         QVERIFY(!PlayMatchWeekOnScreen(g.game, g.qt, nullptr));
         QVERIFY(driver.shown.isEmpty());

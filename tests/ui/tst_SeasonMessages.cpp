@@ -29,7 +29,7 @@ using namespace tk::test;
 
 namespace {
 
-constexpr std::uint64_t kSeed = 23;
+constexpr std::uint64_t kSeasonSeed = 23;
 constexpr int kSeasonEnd = 13 + 48;  // 2年目4月1週: the settlement is behind
 
 QString Row(const MessageRow &m) {
@@ -70,7 +70,7 @@ private slots:
         QStringList onScreen;
         int runs = 0;
         {
-            GameApp app(dir.path(), kSeed);
+            GameApp app(dir.path(), kSeasonSeed);
             app.SetMainScreenFactory(&OpenMainScreen);
             app.GameSettings().FastMode = kTrue;
             // The setting reaches the dialogs the rules open.
@@ -101,7 +101,7 @@ private slots:
         if (!news) runsWithDialogs_ = runs;
         if (news && runsWithDialogs_ > 0) QVERIFY(runs < runsWithDialogs_);
 
-        sim::Simulation sim(kSeed, sim::MakeIdlePolicy());
+        sim::Simulation sim(kSeasonSeed, sim::MakeIdlePolicy());
         sim.StartNew("テスト", "監督");
         const QString path = dir.filePath(QStringLiteral("sim.history"));
         {

@@ -32,7 +32,7 @@ using namespace tk::test;
 
 namespace {
 
-constexpr std::uint64_t kSeed = 7;
+constexpr std::uint64_t kBothWaysSeed = 7;
 constexpr int kFirstWeek = 48 + 7;    // 2月3週 of the first season
 constexpr int kStretchEnd = 48 + 21;  // 6月1週: the scouting result
 constexpr int kSpring = 48 + 9;       // 3月1週: the spring tournament
@@ -104,7 +104,7 @@ private slots:
 
     void screenAndPlayWeekPlayTheSameWeeks() {
         QTemporaryDir dir;
-        GameApp app(dir.path(), kSeed);
+        GameApp app(dir.path(), kBothWaysSeed);
         app.SetMainScreenFactory(&OpenMainScreen);
         app.GameSettings().FastMode = kFalse;  // seven times of day a practice week
         app.GameSettings().SetNoticesWait(true);
@@ -116,7 +116,7 @@ private slots:
         QVERIFY(main);
 
         // The headless game: the scripted player answers as ScreenPlayer clicks.
-        TestGame head(kSeed);
+        TestGame head(kBothWaysSeed);
         head.settings = app.GameSettings();
         head.ui.onChooseCamp = [&head](Game &g) {
             head.ui.answers.push_front(true);
@@ -140,8 +140,8 @@ private slots:
         QVERIFY(PlaceScoutRequest(head.game, ScoutRequest{}));
         head.ui.messages.clear();
         app.State() = s;
-        app.CurrentGame().rng.Seed(kSeed + 1);
-        head.rng.Seed(kSeed + 1);
+        app.CurrentGame().rng.Seed(kBothWaysSeed + 1);
+        head.rng.Seed(kBothWaysSeed + 1);
         main->FormLoad();
         CountUsableCourts(head.state);  // what every redraw of the main screen does
         QVERIFY(app.State() == head.state);

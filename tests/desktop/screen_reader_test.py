@@ -215,16 +215,9 @@ def report():
 
 def close_messages():
     """Answers what the week put up: notices are closed, questions answered いいえ, the
-    camp choice answered 行かない."""
+    camp choice answered 行かない. A notice or question over the camp choice (one the choice
+    itself put up) is answered first."""
     for _ in range(20):
-        camp = find_window_with("^行かない$")
-        if camp is not None:
-            print("camp: " + camp.name)
-            audit("camp choice", camp)
-            press(camp, "^行かない$")
-            press(camp, "^決定$")
-            time.sleep(0.3)
-            continue
         w = window(role=pyatspi.ROLE_ALERT)
         if w is not None:
             if not w.name or not w.description:
@@ -240,6 +233,19 @@ def close_messages():
         if q is not None:
             print("question: " + q.description)
             press(q, "^いいえ$")
+            time.sleep(0.3)
+            continue
+        camp = find_window_with("^行かない$")
+        if camp is not None:
+            print("camp: " + camp.name)
+            audit("camp choice", camp)
+            choice = press(camp, "^行かない$")
+            # 決定 only once the choice has reached the screen.
+            end = time.time() + 5
+            while (not choice.getState().contains(pyatspi.STATE_CHECKED) and
+                   time.time() < end):
+                time.sleep(0.05)
+            press(camp, "^決定$")
             time.sleep(0.3)
             continue
         return

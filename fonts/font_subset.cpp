@@ -114,6 +114,8 @@ hb_face_t *FaceOfFamily(const char *file, const std::string &family) {
 bool AddCharacters(hb_set_t *points, const std::vector<std::string> &textFiles) {
     const std::pair<hb_codepoint_t, hb_codepoint_t> always[] = {
         {0x20, 0x7E},      // ASCII
+        {0xA0, 0xFF},      // Latin-1: with it the copy counts as a Latin font, whose glyphs
+                           // Qt shares between the scripts of a text (one engine per size)
         {0x3000, 0x30FF},  // Japanese punctuation, hiragana, katakana
         {0xFF01, 0xFF9F},  // full-width ASCII, half-width katakana
     };

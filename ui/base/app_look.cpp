@@ -9,7 +9,6 @@
 #include <QDir>
 #include <QFont>
 #include <QFontDatabase>
-#include <QFontInfo>
 #include <QLibraryInfo>
 #include <QLocale>
 #include <QMessageBox>
@@ -78,8 +77,10 @@ AppLook SetUpAppLook(QApplication &application, const QString &ownFontFolder) {
         QApplication::setPalette(style->standardPalette());
     }
 
-    look.font =
-        ChooseGameFont([](const QString &family) { return QFontInfo(QFont(family)).family(); });
+    // Asked of the font list fontconfig gives Qt, which loads no font to answer.
+    look.font = ChooseGameFont([](const QString &family) {
+        return QFontDatabase::hasFamily(family) ? family : QString();
+    });
     look.ownFontCopy = !ownFontFolder.isEmpty() && AddOwnFontCopy(ownFontFolder);
     QStringList families;
     if (look.ownFontCopy) families << QString::fromUtf8(kOwnFontFamily);

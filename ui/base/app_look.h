@@ -27,8 +27,8 @@ bool AddOwnFontCopy(const QString &folder);
 // Japanese families tried, in order, when the game's own font is not installed.
 QStringList FallbackFontFamilies();
 
-// Tells which family the system draws when `family` is asked for (fontconfig may give
-// another one when it is missing).
+// Tells which family the system draws when `family` is asked for: the family itself, or
+// another one or none when it is missing.
 using FontResolver = std::function<QString(const QString &family)>;
 
 struct FontChoice {

@@ -15,15 +15,23 @@ class QuitWhenPainted : public QObject {
 public:
     using QObject::QObject;
     bool eventFilter(QObject *watched, QEvent *event) override {
-        if (event->type() == QEvent::Paint) {
-            Copy("TK_SHOWN_MAPS", QStringLiteral("/proc/self/maps"));
-            Copy("TK_SHOWN_SMAPS", QStringLiteral("/proc/self/smaps"));
+        if (event->type() == QEvent::Paint && !painted_) {
+            painted_ = true;
+            // The window's paint event comes before its children are painted: the maps are
+            // written when the event loop has returned, the whole window painted (a frame's
+            // picture may load a library).
+            connect(qApp, &QCoreApplication::aboutToQuit, this, [] {
+                Copy("TK_SHOWN_MAPS", QStringLiteral("/proc/self/maps"));
+                Copy("TK_SHOWN_SMAPS", QStringLiteral("/proc/self/smaps"));
+            });
             QCoreApplication::exit(0);
         }
         return QObject::eventFilter(watched, event);
     }
 
 private:
+    bool painted_ = false;
+
     // Copies a file of /proc to the file named by the variable, if it is set.
     static void Copy(const char *variable, const QString &from) {
         const QString to = qEnvironmentVariable(variable);

@@ -2,8 +2,11 @@
 // it is missing, the game's own copy of the font drawing as the full face, and the Japanese
 // locale and Qt texts once the look is set up.
 #include <QApplication>
+#include <QDialog>
 #include <QFontDatabase>
+#include <QGroupBox>
 #include <QImage>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QPainter>
@@ -12,12 +15,13 @@
 #include <QTemporaryDir>
 #include <QTest>
 #include <QTranslator>
+#include <QVBoxLayout>
 
 #include "storage/game_modules.h"
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/base/app_look.h"
-#include "ui/base/focus_mark.h"
+#include "ui/base/game_style.h"
 
 using namespace tk;
 using namespace tk::test;
@@ -169,6 +173,61 @@ private slots:
         QLocale::setDefault(QLocale::c());
         QApplication::setFont(font);
         QApplication::setPalette(palette);
+    }
+
+    // The game style draws frames as Fusion does, and the frames of a coloured form as the
+    // style sheet rule "#Form, QGroupBox { background: ... }" over Fusion drew them: filled,
+    // their titles centred over the border's gap, in the form and in a dialog it owns.
+    void framesLookAsBefore_data() {
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<bool>("coloured");
+        QTest::addColumn<bool>("owned");
+        QTest::addColumn<bool>("enabled");
+        QTest::newRow("titled") << "予定" << false << false << true;
+        QTest::newRow("untitled") << "" << false << false << true;
+        QTest::newRow("coloured, titled") << "成績（通算・今季）" << true << false << true;
+        QTest::newRow("coloured, untitled") << "" << true << false << true;
+        QTest::newRow("coloured, disabled") << "土地" << true << false << false;
+        QTest::newRow("coloured, in an owned dialog") << "土地情報" << true << true << true;
+    }
+
+    void framesLookAsBefore() {
+        QFETCH(QString, title);
+        QFETCH(bool, coloured);
+        QFETCH(bool, owned);
+        QFETCH(bool, enabled);
+        const QString before = QApplication::style()->name();
+        const QColor yellow(0xFF, 0xFF, 0xC0);
+        const auto draw = [&](bool game) {
+            QApplication::setStyle(game ? MakeGameStyle() : QStyleFactory::create("Fusion"));
+            QWidget form;
+            form.setObjectName(QStringLiteral("Form"));
+            QDialog dialog(&form);
+            auto *box = new QGroupBox(title);
+            box->setEnabled(enabled);
+            (new QVBoxLayout(box))->addWidget(new QLabel(QStringLiteral("なし")));
+            (new QVBoxLayout(owned ? static_cast<QWidget *>(&dialog) : &form))->addWidget(box);
+            if (coloured && game) {
+                SetFormColour(&form, yellow);
+                SetFrameColour(&form, yellow);
+            } else if (coloured) {
+                form.setStyleSheet(
+                    QStringLiteral("#Form, QGroupBox { background: %1; }").arg(yellow.name()));
+            }
+            QWidget &window = owned ? static_cast<QWidget &>(dialog) : form;
+            window.resize(240, 120);
+            window.show();
+            return window.grab().toImage();
+        };
+        const QImage fusion = draw(false), game = draw(true);
+        QApplication::setStyle(before);
+        QCOMPARE(game, fusion);
+        // Drawn at all: the frame's border, and the colour where asked.
+        QCOMPARE(game.pixelColor(120, 119).alpha(), 255);
+        int filled = 0;
+        for (int y = 0; y < game.height(); ++y)
+            for (int x = 0; x < game.width(); ++x) filled += game.pixelColor(x, y) == yellow;
+        QCOMPARE(filled > 500, coloured);
     }
 
     // The overflow arrows, made only when first used, are Fusion's own at every size.

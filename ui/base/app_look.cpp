@@ -1,7 +1,7 @@
 // The game's font, locale, Qt translations and style, set once at start.
 #include "ui/base/app_look.h"
 
-#include "ui/base/focus_mark.h"
+#include "ui/base/game_style.h"
 
 #include <cstdio>
 

@@ -14,6 +14,7 @@
 
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
+#include "ui/base/game_style.h"
 #include "ui/base/messages.h"
 #include "ui/base/timing.h"
 #include "ui/base/units.h"
@@ -166,8 +167,8 @@ MainWin::MainWin(GameApp &app, QWidget *parent)
     }
     resize(wanted.boundedTo(room));
     // The colour scheme: the form and its frames in light yellow.
-    setStyleSheet(QStringLiteral("#MainCentral, QGroupBox { background: %1; }")
-                      .arg(ColorFromBgr(0xC0FFFF).name()));
+    SetFormColour(central, ColorFromBgr(0xC0FFFF));
+    SetFrameColour(this, ColorFromBgr(0xC0FFFF));
 
     timeSpend_.setInterval(UiTiming::PracticeStepMs());
     markTime_.setInterval(UiTiming::BlinkMs());

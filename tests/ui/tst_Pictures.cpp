@@ -77,7 +77,7 @@ private slots:
         if (!high) QCOMPARE(Picture(static_cast<PictureId>(id)).toImage().constBits(), bits);
     }
 
-    void damagedResourcesGiveNoPicture() {
+    void aMissingResourceGivesNoPicture() {
         QVERIFY(PackedPicture(QStringLiteral(":/pictures/none.pixels")).isNull());
         QVERIFY(PackedPixmap(QStringLiteral(":/pictures/none.pixels"), 1.0).isNull());
     }

@@ -1,9 +1,9 @@
 #!/usr/bin/env bash
 # What a start pays for before its first screen is painted: the title screen and the main
 # screen of a saved game (with its history) map neither Qt Charts, Qt's OpenGL, Qt SQL nor
-# SQLite (the history opens after the paint), nor an image plugin (the pictures are read as
-# PNG, the menu bar's overflow arrow when shown), and sync no file (the slot's lock is an
-# advisory lock that needs no sync).
+# SQLite (the history opens after the paint), nor an image plugin (the pictures are compiled
+# in as pixels, the menu bar's overflow arrow is read when shown), and sync no file (the slot's
+# lock is an advisory lock that needs no sync).
 #   lean_start_test.sh GAME TK_SIM
 set -u
 game="$1" sim="$2"

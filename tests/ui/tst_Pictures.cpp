@@ -1,6 +1,8 @@
-// The game's pictures: every one loads from the resources at its size, and the faces and tiles
-// cut from the strips are the right pieces.
+// The game's pictures: every one loads from the resources at its size with the pixels of its
+// PNG, without a copy, and the faces and tiles cut from the strips are the right pieces.
 #include <QImage>
+#include <QImageReader>
+#include <QResource>
 #include <QTest>
 
 #include "tests/ui/ui_test_registry.h"
@@ -35,6 +37,49 @@ private slots:
         const QPixmap picture = Picture(static_cast<PictureId>(id));
         QVERIFY2(!picture.isNull(), qPrintable(PicturePath(static_cast<PictureId>(id))));
         QCOMPARE(picture.size(), size);
+    }
+
+    void packedPicturesAreTheirPngsInPlace_data() {
+        QTest::addColumn<int>("id");
+        QTest::addColumn<bool>("high");
+        for (const PictureInfo &info : kPictures) {
+            for (const bool high : {false, true}) {
+                QTest::addRow("%s%s", info.file.data(), high ? " @2x" : "")
+                    << static_cast<int>(info.id) << high;
+            }
+        }
+    }
+
+    // Each packed picture holds its PNG's pixels, and its pixmap reads them where the
+    // resource lies in the program: a copy or a decode brought back at start fails here.
+    void packedPicturesAreTheirPngsInPlace() {
+        QFETCH(int, id);
+        QFETCH(bool, high);
+        const PictureInfo &info = PictureInfoOf(static_cast<PictureId>(id));
+        QString png = QStringLiteral(TK_ASSETS_DIR "/") + QLatin1String(info.file.data());
+        if (high) png.insert(png.lastIndexOf(QLatin1Char('.')), QStringLiteral("@2x"));
+        const QImage decoded = QImageReader(png, "png").read();
+        QVERIFY2(!decoded.isNull(), qPrintable(png));
+
+        const QString path = PicturePath(static_cast<PictureId>(id), high);
+        const QPixmap pixmap = PackedPixmap(path, high ? 2.0 : 1.0);
+        const QImage packed = pixmap.toImage();
+        // The pixmap the decoded PNG made: the same format (opaque or premultiplied) and pixels.
+        const QImage expected = QPixmap::fromImage(decoded).toImage();
+        QCOMPARE(packed.format(), expected.format());
+        QCOMPARE(packed, expected);
+        QCOMPARE(pixmap.devicePixelRatio(), high ? 2.0 : 1.0);
+
+        const QResource resource(path);
+        QCOMPARE(resource.compressionAlgorithm(), QResource::NoCompression);
+        const uchar *bits = packed.constBits();
+        QVERIFY(bits > resource.data() && bits < resource.data() + resource.size());
+        if (!high) QCOMPARE(Picture(static_cast<PictureId>(id)).toImage().constBits(), bits);
+    }
+
+    void aMissingResourceGivesNoPicture() {
+        QVERIFY(PackedPicture(QStringLiteral(":/pictures/none.pixels")).isNull());
+        QVERIFY(PackedPixmap(QStringLiteral(":/pictures/none.pixels"), 1.0).isNull());
     }
 
     void commandFacesAreCutFromTheStrip() {

@@ -76,8 +76,8 @@ bool WriteQrc(const QDir &dir) {
     return file.commit();
 }
 
-// An opaque picture is written without an alpha channel: the game then decodes it straight
-// into the screen's pixel format, and has a quarter less to inflate.
+// An opaque picture is written without an alpha channel: a smaller file, and the build
+// (tk-picture-pack) packs it as the opaque pixels the screen paints from.
 QImage ForSaving(const QImage &painted) {
     const QImage image = painted.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < image.height(); ++y) {

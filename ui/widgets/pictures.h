@@ -1,7 +1,8 @@
-// The game's pictures, built into the ui library from assets/assets.qrc, by id or cut from
-// their strips.
+// The game's pictures, built into the ui library as pixels from the PNGs of assets/, by id or
+// cut from their strips.
 #pragma once
 
+#include <QImage>
 #include <QPixmap>
 #include <QPoint>
 #include <QString>
@@ -10,10 +11,18 @@
 
 namespace tk {
 
-// The resource path of a picture (":/pictures/<file>").
-QString PicturePath(PictureId id);
+// The resource path of a picture's packed pixels (":/pictures/<name>.pixels"), or of the one
+// drawn at twice the size (":/pictures/<name>@2x.pixels").
+QString PicturePath(PictureId id, bool high = false);
 
-// The whole picture, of the size given in kPictures.
+// The pixels of a packed picture resource, wrapped where they lie in the program (no copy);
+// null when the resource is missing or not a packed picture.
+QImage PackedPicture(const QString &path);
+// The same as a pixmap sharing those pixels, drawn at the given device pixel ratio.
+QPixmap PackedPixmap(const QString &path, qreal ratio);
+
+// The whole picture, of the size given in kPictures (at twice that in pixels on a screen at
+// 150 % or more).
 QPixmap Picture(PictureId id);
 
 // Face of command-bar button 0..7 (70 x 29), released or pressed; null outside 0..7.

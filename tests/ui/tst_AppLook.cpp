@@ -1,7 +1,15 @@
 // One look on every system: the font chosen by name with its fallbacks, the message when
 // it is missing, the game's own copy of the font drawing as the full face, and the Japanese
 // locale and Qt texts once the look is set up.
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <functional>
+#include <vector>
+
 #include <QApplication>
+#include <QBackingStore>
 #include <QDialog>
 #include <QFontDatabase>
 #include <QGroupBox>
@@ -21,6 +29,7 @@
 #include "tests/ui/modal_helper.h"
 #include "tests/ui/ui_test_registry.h"
 #include "ui/base/app_look.h"
+#include "ui/base/first_paint.h"
 #include "ui/base/game_style.h"
 
 using namespace tk;
@@ -47,6 +56,29 @@ QImage Drawn(const QString &text, const QFont &font) {
     painter.setPen(Qt::black);
     painter.drawText(2, 2 + metrics.ascent(), text);
     return image;
+}
+
+// Runs `check` at the watched object's paint events.
+class PaintProbe : public QObject {
+public:
+    explicit PaintProbe(std::function<void()> check) : check_(std::move(check)) {}
+    bool eventFilter(QObject *, QEvent *event) override {
+        if (event->type() == QEvent::Paint) check_();
+        return false;
+    }
+
+private:
+    std::function<void()> check_;
+};
+
+// How many of the pages of [begin, begin + size) are in memory.
+long ResidentPages(const void *begin, long long size) {
+    const long page = sysconf(_SC_PAGESIZE);
+    const auto first = reinterpret_cast<std::uintptr_t>(begin) & ~std::uintptr_t(page - 1);
+    const std::size_t length = reinterpret_cast<std::uintptr_t>(begin) + size - first;
+    std::vector<unsigned char> pages((length + page - 1) / page);
+    if (mincore(reinterpret_cast<void *>(first), length, pages.data()) != 0) return -1;
+    return std::count_if(pages.begin(), pages.end(), [](unsigned char p) { return p & 1; });
 }
 
 }  // namespace
@@ -228,6 +260,27 @@ private slots:
         for (int y = 0; y < game.height(); ++y)
             for (int x = 0; x < game.width(); ++x) filled += game.pixelColor(x, y) == yellow;
         QCOMPARE(filled > 500, coloured);
+    }
+
+    // A window's backing store is mapped in one call before its first paint, not a page
+    // fault at a time as the paint first touches it.
+    void backingStoreIsMappedBeforeTheFirstPaint() {
+        QWidget window;
+        window.setAttribute(Qt::WA_OpaquePaintEvent);  // nothing drawn before its paint event
+        window.resize(1000, 800);
+        long pages = 0, resident = -1;
+        PaintProbe probe([&] {
+            if (resident >= 0) return;
+            const auto *image = static_cast<const QImage *>(window.backingStore()->paintDevice());
+            pages = (image->sizeInBytes() + sysconf(_SC_PAGESIZE) - 1) / sysconf(_SC_PAGESIZE);
+            resident = ResidentPages(image->constBits(), image->sizeInBytes());
+        });
+        window.installEventFilter(&probe);  // the filter installed last acts first
+        MapBackingStoreBeforeFirstPaint(&window);
+        window.show();
+        QTRY_VERIFY(resident >= 0);
+        QVERIFY2(resident >= pages,
+                 qPrintable(QStringLiteral("%1 of %2").arg(resident).arg(pages)));
     }
 
     // The overflow arrows, made only when first used, are Fusion's own at every size.

@@ -14,6 +14,7 @@
 
 #include "core/rules/events.h"
 #include "core/rules/lookups.h"
+#include "ui/base/first_paint.h"
 #include "ui/base/game_style.h"
 #include "ui/base/messages.h"
 #include "ui/base/timing.h"
@@ -333,6 +334,7 @@ QWidget *OpenMainScreen(GameApp &app) {
     screen->SelectPlayer(0);
     screen->SelectLot(0);
     screen->SelectRecords(5);
+    MapBackingStoreBeforeFirstPaint(screen);
     screen->show();
     return screen;
 }

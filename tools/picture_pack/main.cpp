@@ -7,7 +7,6 @@
 // otherwise, the formats the raster paint engine draws from, so that the game wraps them
 // where they lie in its read-only data instead of decoding a PNG at start.
 #include <cstdio>
-#include <cstring>
 
 #include <QDir>
 #include <QFileInfo>
@@ -39,17 +38,13 @@ QString Pack(const QString &png, const QDir &out) {
     image = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     if (Opaque(image)) image.reinterpretAsFormat(QImage::Format_RGB32);
 
-    const std::size_t rowBytes = static_cast<std::size_t>(image.width()) * 4;
+    // Rows of 32-bit pixels have no padding: the image's bytes are the rows as packed.
     const tk::PackedPictureHeader header{
         tk::kPackedPictureMagic, static_cast<std::uint32_t>(image.width()),
         static_cast<std::uint32_t>(image.height()), static_cast<std::uint32_t>(image.format()),
-        static_cast<std::uint32_t>(rowBytes)};
-    QByteArray bytes(sizeof header + rowBytes * static_cast<std::size_t>(image.height()), '\0');
-    std::memcpy(bytes.data(), &header, sizeof header);
-    for (int y = 0; y < image.height(); ++y) {
-        std::memcpy(bytes.data() + sizeof header + rowBytes * static_cast<std::size_t>(y),
-                    image.constScanLine(y), rowBytes);
-    }
+        static_cast<std::uint32_t>(image.bytesPerLine())};
+    QByteArray bytes(reinterpret_cast<const char *>(&header), sizeof header);
+    bytes.append(reinterpret_cast<const char *>(image.constBits()), image.sizeInBytes());
 
     QString name = QFileInfo(png).fileName();
     name.chop(static_cast<int>(tk::kPngSuffix.size()));

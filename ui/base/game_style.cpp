@@ -84,9 +84,12 @@ public:
 
     void drawPrimitive(PrimitiveElement element, const QStyleOption *option, QPainter *painter,
                        const QWidget *widget) const override {
-        if (element == PE_Widget && widget != nullptr && widget->property(kFormColour).isValid()) {
-            painter->fillRect(option->rect, widget->property(kFormColour).value<QColor>());
-            return;
+        if (element == PE_Widget && widget != nullptr) {
+            const QVariant colour = widget->property(kFormColour);
+            if (colour.isValid()) {
+                painter->fillRect(option->rect, colour.value<QColor>());
+                return;
+            }
         }
         if (element == PE_FrameGroupBox) {
             const QPixmap frame = FusionFramePicture();
